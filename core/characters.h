@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A name is read as its reader sees it: one character is one extended grapheme cluster, so 𠮷
+// (outside the BMP), か + U+3099 and 葛 + U+E0100 are each a single character. Text is UTF-8;
+// malformed sequences read as U+FFFD, so every text these functions return is valid UTF-8.
+namespace quendrel {
+
+// The first `count` characters of `text`, each as typed; fewer when the text is shorter.
+std::vector<std::string> FirstCharacters(std::string_view text, std::size_t count);
+
+// `text` cut after its first `count` characters.
+std::string TruncateCharacters(std::string_view text, std::size_t count);
+
+std::size_t CountCharacters(std::string_view text);
+
+// The form in which a character is compared with the stroke table: normalisation form C with its
+// variation selectors removed. Nothing else is folded: width, case and kana type stay as typed.
+std::u32string LookupForm(std::string_view character);
+
+}  // namespace quendrel

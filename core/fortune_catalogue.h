@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quendrel {
+
+enum class FortuneTrend { SharpRise, Rise, Steady, Fall, SharpFall };  // 急上昇 … 急下降
+
+enum class AppraisalTheme { Future, Work, Relations };  // 未来, 仕事, 対人
+
+struct FortuneEntry {
+  std::int32_t Number;
+  std::string_view FortuneName;
+  FortuneTrend Trend;
+  std::string_view Remark;
+};
+
+// The 55 fortunes, numbered 1 to 55 in order.
+std::span<const FortuneEntry> FortuneCatalogue();
+
+// The fortune of a grid value; none outside 1 to 55, 0 and negatives included.
+std::optional<FortuneEntry> FindFortune(std::int32_t number);
+
+// The fortune's name, an ideographic space, "当面の運勢は" and the ending of its trend.
+std::string TrendLine(const FortuneEntry& entry, AppraisalTheme theme);
+
+// Shown in place of a remark when 人格 has no fortune.
+std::string_view ApologyText();
+
+}  // namespace quendrel

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "core/name_parts.h"
+#include "core/name_shape.h"
+
+namespace quendrel {
+
+// The name as written down the vertical strip. The surname always fills three rows ("☆" before a
+// one-character surname, two half-width spaces after a short one) so that the given name starts
+// level with the brackets meant for it; "☆" follows a one-character given name.
+std::string ComposeNameLine(NameShape shape, const NameChars& surname, const NameChars& given);
+
+}  // namespace quendrel
