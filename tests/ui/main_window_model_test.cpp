@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main_window_model.h"
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/printers.h"
+
+namespace quendrel {
+namespace {
+
+using enum ElementId;
+
+TEST(MainWindowModel, OpensWithTheDesignedTextsAndEverythingDrawnHidden) {
+  const MainWindowModel window;
+  const std::vector<std::pair<ElementId, std::string>> texts = {
+      {Text1, ""},
+      {Text8, ""},
+      {Label1, "（姓）"},
+      {Label2, "（名）"},
+      {Label3, "＊画数計算＊"},
+      {Label4, "\u3000"},
+      {Label5, ""},
+      {Label6, ""},
+      {Label7, "\u3000"},
+      {Label8, "\u3000"},
+      {Label13, "総格"},
+      {Label14, "これからの運勢"},
+      {Label15, "Quendrel"},
+      {Label16, "仕事面の運勢"},
+      {Label17, "人間関係の運勢"},
+      {Label20, "対人"},
+      {Label21, ""},
+      {Command1, "画数計算"},
+      {Command2, "鑑\u3000定"},
+      {Command3, "終\u3000了"},
+      {メニュー, "メニュー（&M）"},
+      {メニュー終了, "終了(&X)"},
+      {メニューヘルプ, "ヘルプ（&H）"},
+      {メニューバージョン, "バージョン情報（&A）"},
+  };
+  for (const auto& [id, text] : texts) {
+    EXPECT_EQ(window.text(id), text) << DefinitionOf(id).name;
+  }
+  int hidden = 0;
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    const auto id = static_cast<ElementId>(i);
+    const ElementKind kind = DefinitionOf(id).kind;
+    const bool drawnByCommands = kind == ElementKind::Picture || kind == ElementKind::Line;
+    EXPECT_EQ(window.isVisible(id), !drawnByCommands) << DefinitionOf(id).name;
+    hidden += drawnByCommands ? 1 : 0;
+  }
+  EXPECT_EQ(hidden, 15 + 39);
+  EXPECT_EQ(window.state().Grids, GridValues{});
+}
+
+TEST(MainWindowModel, KeepsAtMostThreeCharactersInTheNameBoxes) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"長谷川由美子", "長谷川"},
+      {"𠮷野家", "𠮷野家"},  // four UTF-16 units, three characters
+      {"𠮷野家です", "𠮷野家"},
+      {"か\u3099き\u3099く\u3099け", "か\u3099き\u3099く\u3099"},
+      {"葛\U000E0100西", "葛\U000E0100西"},
+  };
+  MainWindowModel window;
+  for (const auto& [typed, kept] : cases) {
+    window.setText(Text1, typed);
+    window.setText(Text2, typed);
+    EXPECT_EQ(window.text(Text1), kept);
+    EXPECT_EQ(window.text(Text2), kept);
+  }
+  window.setText(Text3, "12345");
+  EXPECT_EQ(window.text(Text3), "12345") << "count boxes take any text";
+}
+
+TEST(MainWindowModel, TellsItsListenerOfEveryWrite) {
+  MainWindowModel window;
+  std::vector<ElementId> told;
+  window.setChangeListener([&told](ElementId id) { told.push_back(id); });
+  window.setText(Text1, "山");
+  window.setCaption(Label21, "x");
+  window.setVisible(Image3, true);
+  window.setVisible(Image3, true);
+  EXPECT_EQ(told, (std::vector<ElementId>{Text1, Label21, Image3, Image3}));
+  EXPECT_TRUE(window.isVisible(Image3));
+}
+
+}  // namespace
+}  // namespace quendrel

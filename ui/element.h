@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "ui/element_id.h"
+
+namespace quendrel {
+
+enum class ElementKind { TextBox, Label, Picture, Line, Shape, CommandButton, Menu, MenuItem };
+
+// How an element starts. `text` is a text box's text or the caption of anything else.
+struct ElementDefinition {
+  ElementId id;
+  std::string_view name;
+  ElementKind kind;
+  std::string_view text;
+  bool visible;
+  // For text boxes the user types into; 0 means no limit.
+  std::size_t maxCharacters;
+};
+
+// The properties that commands change; everything else about an element is fixed.
+struct Element {
+  std::string text;
+  bool visible = true;
+};
+
+const ElementDefinition& DefinitionOf(ElementId id);
+
+}  // namespace quendrel

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "ui/main_window_model.h"
+
+#include <cassert>
+#include <utility>
+
+#include "core/characters.h"
+
+namespace quendrel {
+
+MainWindowModel::MainWindowModel() {
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    const ElementDefinition& definition = DefinitionOf(static_cast<ElementId>(i));
+    elements_.at(i) = Element{std::string{definition.text}, definition.visible};
+  }
+}
+
+const std::string& MainWindowModel::text(ElementId id) const {
+  return element(id).text;
+}
+
+bool MainWindowModel::isVisible(ElementId id) const {
+  return element(id).visible;
+}
+
+void MainWindowModel::setText(ElementId id, std::string_view text) {
+  const ElementDefinition& definition = DefinitionOf(id);
+  assert(definition.kind == ElementKind::TextBox);
+  element(id).text = definition.maxCharacters == 0
+                         ? std::string{text}
+                         : TruncateCharacters(text, definition.maxCharacters);
+  changed(id);
+}
+
+void MainWindowModel::setCaption(ElementId id, std::string_view caption) {
+  assert(DefinitionOf(id).kind == ElementKind::Label);
+  element(id).text = caption;
+  changed(id);
+}
+
+void MainWindowModel::setVisible(ElementId id, bool visible) {
+  assert(DefinitionOf(id).kind == ElementKind::Picture ||
+         DefinitionOf(id).kind == ElementKind::Line);
+  element(id).visible = visible;
+  changed(id);
+}
+
+void MainWindowModel::setChangeListener(ChangeListener listener) {
+  listener_ = std::move(listener);
+}
+
+void MainWindowModel::changed(ElementId id) const {
+  if (listener_) {
+    listener_(id);
+  }
+}
+
+}  // namespace quendrel

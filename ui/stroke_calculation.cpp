@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+#include "ui/stroke_calculation.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "core/characters.h"
+#include "core/diagram_lines.h"
+#include "core/name_line.h"
+#include "core/stroke_lookup.h"
+#include "ui/diagram_line_elements.h"
+
+namespace quendrel {
+namespace {
+
+using enum ElementId;
+
+constexpr std::array kSurnameCountBoxes = {Text3, Text4, Text5};
+constexpr std::array kGivenCountBoxes = {Text6, Text7, Text8};
+constexpr std::array kTrendLabels = {Label14, Label16, Label17};
+
+void Reset(MainWindowModel& window) {
+  WindowState& state = window.state();
+  state.SurnameStrokes = {};
+  state.GivenStrokes = {};
+  for (const ElementId box : {Text3, Text4, Text5, Text6, Text7, Text8}) {
+    window.setText(box, "");
+  }
+  for (const ElementId label : kTrendLabels) {
+    window.setCaption(label, "");
+  }
+  state.Grids = {};
+  for (const DiagramLine line : kAllDiagramLines) {
+    window.setVisible(ElementOf(line), false);
+  }
+  for (std::size_t i = IndexOf(Image1); i <= IndexOf(Image15); ++i) {
+    window.setVisible(static_cast<ElementId>(i), false);
+  }
+}
+
+NameChars ReadName(const std::string& text) {
+  NameChars chars;
+  std::ranges::move(FirstCharacters(text, kNameLength), chars.begin());
+  return chars;
+}
+
+// A character the table lacks keeps its count 0 and its box empty, rather than showing 0.
+void LookUp(MainWindowModel& window, const NameChars& chars, NameStrokes& strokes,
+            const std::array<ElementId, kNameLength>& boxes) {
+  for (std::size_t k = 0; k < kNameLength; ++k) {
+    strokes.at(k) = LookupStrokes(chars.at(k));
+    if (strokes.at(k) != 0) {
+      window.setText(boxes.at(k), std::to_string(strokes.at(k)));
+    }
+  }
+}
+
+void ShowGrids(MainWindowModel& window, const GridValues& grids) {
+  window.state().Grids = grids;
+  const std::array<std::pair<std::int32_t, ElementId>, 5> shown = {{
+      {grids.Tenkaku, Label4},
+      {grids.Jinkaku, Label5},
+      {grids.Chikaku, Label6},
+      {grids.Gaikaku, Label7},
+      {grids.Soukaku, Label8},
+  }};
+  for (const auto& [value, label] : shown) {
+    window.setCaption(label, std::to_string(value));
+  }
+}
+
+}  // namespace
+
+void Command1_Click(MainWindowModel& window) {
+  Reset(window);
+  WindowState& state = window.state();
+  state.SurnameChars = ReadName(window.text(Text1));
+  state.GivenChars = ReadName(window.text(Text2));
+  LookUp(window, state.SurnameChars, state.SurnameStrokes, kSurnameCountBoxes);
+  LookUp(window, state.GivenChars, state.GivenStrokes, kGivenCountBoxes);
+
+  const NameShape shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
+  window.setCaption(Label3, ComposeNameLine(shape, state.SurnameChars, state.GivenChars));
+  ShowGrids(window, ComputeGrids(shape, state.SurnameStrokes, state.GivenStrokes));
+  for (const DiagramLine line : DiagramLinesFor(shape)) {
+    window.setVisible(ElementOf(line), true);
+  }
+}
+
+}  // namespace quendrel
