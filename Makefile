@@ -2,13 +2,24 @@
 # The two set-up commands: `make run` and `make test`. Each installs the Debian packages that are
 # missing, configures, builds, and then starts the program or runs every test.
 
-PACKAGES := g++ cmake ninja-build pkg-config libicu-dev libgtest-dev
+PACKAGES := g++ cmake ninja-build pkg-config libicu-dev libgtest-dev qt6-base-dev \
+            fonts-ipafont-gothic xvfb xauth
 PRESET := dev
 
-.PHONY: run test build configure deps clean
+.PHONY: run test screenshot build configure deps clean
 
 run: build
-	@echo "quendrel: the core and the window model are built and tested; the window itself is not built yet."
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "quendrel: no display to open the window on; 'make screenshot' renders it to PNG files instead."; \
+	  exit 1; \
+	fi
+	./build/$(PRESET)/app/quendrel
+
+# PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged.
+screenshot: build
+	QT_QPA_PLATFORM=offscreen ./build/$(PRESET)/tests/quendrel_screenshots screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-2
 
 test: build
 	ctest --preset $(PRESET)

@@ -1,0 +1,386 @@
+// SPDX-License-Identifier: MIT
+// The main window driven as a user drives it, judged by what it shows.
+#include "ui/qt/main_window_view.h"
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "core/diagram_lines.h"
+#include "core/fortune_catalogue.h"
+#include "tests/ui/qt/qt_printers.h"
+#include "tests/ui/qt/typing.h"
+#include "ui/appraisal.h"
+#include "ui/diagram_line_elements.h"
+#include "ui/layout.h"
+#include "ui/name_strip.h"
+#include "ui/pictures.h"
+#include "ui/qt/client_area.h"
+#include "ui/qt/name_strip_label.h"
+#include "ui/qt/qt_conversions.h"
+
+namespace quendrel {
+namespace {
+
+using enum ElementId;
+using testing::TypeText;
+
+class MainWindowViewTest : public ::testing::Test {
+ protected:
+  MainWindowViewTest() : window([this] { ++exits; }) {
+    window.show();
+    // A bare X server has no window manager to activate windows, so the test does.
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::setActiveWindow(&window);
+  }
+
+  [[nodiscard]] QLineEdit* box(ElementId id) const {
+    return qobject_cast<QLineEdit*>(window.widgetOf(id));
+  }
+  [[nodiscard]] QLabel* label(ElementId id) const {
+    return qobject_cast<QLabel*>(window.widgetOf(id));
+  }
+  void click(ElementId id) const { QTest::mouseClick(window.widgetOf(id), Qt::LeftButton); }
+
+  void calculate(const QString& surname, const QString& given) const {
+    box(Text1)->clear();
+    box(Text2)->clear();
+    TypeText(box(Text1), surname);
+    TypeText(box(Text2), given);
+    click(Command1);
+  }
+
+  [[nodiscard]] QImage clientPixels() const { return window.clientArea()->grab().toImage(); }
+
+  int exits = 0;
+  MainWindowView window;
+};
+
+TEST_F(MainWindowViewTest, PlacesElementsWhereTheLayoutPutsThem) {
+  struct Placement {
+    ElementId id;
+    QRect pixels;  // twips / 15
+  };
+  const std::vector<Placement> placements = {
+      {Label15, {120, 8, 241, 33}},   {Label1, {40, 56, 65, 17}},
+      {Text1, {32, 80, 73, 25}},      {Text2, {120, 80, 73, 25}},
+      {Text3, {32, 104, 25, 18}},     {Text8, {168, 104, 25, 18}},
+      {Command1, {80, 144, 81, 33}},  {Label3, {112, 192, 25, 129}},
+      {Label4, {208, 200, 41, 17}},   {Label7, {40, 240, 25, 25}},
+      {Label8, {128, 336, 33, 17}},   {Label13, {88, 336, 33, 17}},
+      {Label18, {240, 96, 25, 17}},   {Label14, {280, 88, 129, 33}},
+      {Label17, {280, 184, 129, 33}}, {Image1, {416, 88, 30, 30}},
+      {Image10, {416, 136, 30, 30}},  {Image15, {416, 184, 30, 30}},
+      {Command2, {312, 232, 81, 33}}, {Label21, {280, 288, 161, 105}},
+      {Command3, {184, 360, 81, 33}},
+  };
+  for (const Placement& placement : placements) {
+    EXPECT_EQ(window.widgetOf(placement.id)->geometry(), placement.pixels)
+        << DefinitionOf(placement.id).name;
+  }
+  EXPECT_EQ(window.clientArea()->size(), QSize(458, 408));
+  EXPECT_EQ(window.windowTitle(), "Quendrel");
+  EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(MainWindowViewTest, StacksTheValueLabelUnderTheRowHeadingItOverlaps) {
+  // Label20 "対人" lies over the right end of Label4; the later sibling is drawn on top.
+  const QObjectList& children = window.clientArea()->children();
+  EXPECT_GT(children.indexOf(window.widgetOf(Label20)), children.indexOf(window.widgetOf(Label4)));
+  EXPECT_GT(children.indexOf(window.widgetOf(Command3)), children.indexOf(window.widgetOf(Text1)));
+}
+
+TEST_F(MainWindowViewTest, ShowsTheCountsGridsAndNameStripOfTheTypedName) {
+  calculate("山田", "太郎");
+  const std::vector<std::pair<ElementId, QString>> shown = {
+      {Text3, "3"},  {Text4, "5"},  {Text5, ""},    {Text6, "4"},   {Text7, "9"},   {Text8, ""},
+      {Label4, "8"}, {Label5, "9"}, {Label6, "13"}, {Label7, "12"}, {Label8, "21"},
+  };
+  for (const auto& [id, text] : shown) {
+    const QWidget* widget = window.widgetOf(id);
+    const QString actual = DefinitionOf(id).kind == ElementKind::TextBox
+                               ? qobject_cast<const QLineEdit*>(widget)->text()
+                               : qobject_cast<const QLabel*>(widget)->text();
+    EXPECT_EQ(actual, text) << DefinitionOf(id).name;
+  }
+  EXPECT_EQ(label(Label3)->text(), "山\n田\n太\n郎") << "the filler takes no row";
+
+  click(Command2);
+  const FortuneEntry work = *FindFortune(12);
+  const FortuneEntry future = *FindFortune(21);
+  EXPECT_EQ(label(Label14)->text(), ToQString(TrendLine(future, AppraisalTheme::Future)));
+  EXPECT_EQ(label(Label16)->text(), ToQString(TrendLine(work, AppraisalTheme::Work)));
+  EXPECT_EQ(label(Label17)->text(), ToQString(TrendLine(future, AppraisalTheme::Relations)));
+  EXPECT_EQ(label(Label21)->text(), ToQString(FindFortune(9)->Remark));
+}
+
+TEST_F(MainWindowViewTest, DrawsExactlyTheBracketsOfEachShape) {
+  struct ShapeName {
+    QString surname, given;
+    NameShape shape;
+  };
+  const std::vector<ShapeName> names = {
+      {"長谷川", "由美子", {3, 3}}, {"長谷川", "太郎", {3, 2}}, {"長谷川", "一", {3, 1}},
+      {"山田", "由美子", {2, 3}},   {"山田", "太郎", {2, 2}},   {"林", "由美子", {1, 3}},
+      {"林", "一", {1, 1}},
+  };
+  const QColor ground = ToColor(kWindowBackground);
+  auto ink = [](const QImage& image, int twipsX, int twipsY) {
+    return image.pixelColor(ToPixels(twipsX), ToPixels(twipsY)) == QColor(Qt::black);
+  };
+  QImage before = clientPixels();
+  for (const LineLayout& line : LineLayouts()) {
+    EXPECT_FALSE(ink(before, (line.x1 + line.x2) / 2, (line.y1 + line.y2) / 2))
+        << DefinitionOf(line.id).name << " before any calculation";
+  }
+  for (const ShapeName& name : names) {
+    SCOPED_TRACE(name.surname + "/" + name.given);
+    calculate(name.surname, name.given);
+    std::set<ElementId> expected;
+    for (const DiagramLine line : DiagramLinesFor(name.shape)) {
+      expected.insert(ElementOf(line));
+    }
+    const QImage pixels = clientPixels();
+    for (const LineLayout& line : LineLayouts()) {
+      const int midX = (line.x1 + line.x2) / 2;
+      const int midY = (line.y1 + line.y2) / 2;
+      EXPECT_EQ(ink(pixels, midX, midY), expected.contains(line.id)) << DefinitionOf(line.id).name;
+      // One pixel wide: the pixels either side of a line are ground.
+      const bool horizontal = line.y1 == line.y2;
+      const int step = kTwipsPerPixel;
+      EXPECT_EQ(pixels.pixelColor(ToPixels(midX + (horizontal ? 0 : step)),
+                                  ToPixels(midY + (horizontal ? step : 0))),
+                ground)
+          << DefinitionOf(line.id).name;
+    }
+  }
+}
+
+TEST_F(MainWindowViewTest, ShowsOneRatingPicturePerRowInItsPixels) {
+  const std::vector<ElementId> rows[] = {{Image1, Image2, Image3, Image4, Image5},
+                                         {Image6, Image7, Image8, Image9, Image10},
+                                         {Image11, Image12, Image13, Image14, Image15}};
+  auto shownIn = [this](const std::vector<ElementId>& row) {
+    const QImage pixels = clientPixels();
+    const QRect place = ToRect(LayoutOf(row.front()));
+    std::vector<ElementId> matching;
+    for (const ElementId picture : row) {
+      if (pixels.copy(place) == QImage(PictureOf(picture)).convertToFormat(pixels.format())) {
+        matching.push_back(picture);
+      }
+    }
+    return matching;
+  };
+  for (const auto& row : rows) {
+    EXPECT_TRUE(shownIn(row).empty());
+  }
+  calculate("山田", "太郎");  // 外格 12 falls, 総格 21 rises
+  click(Command2);
+  EXPECT_EQ(shownIn(rows[0]), std::vector{Image4});
+  EXPECT_EQ(shownIn(rows[1]), std::vector{Image10});
+  EXPECT_EQ(shownIn(rows[2]), std::vector{Image12});
+  calculate("長谷川", "由美子");
+  for (const auto& row : rows) {
+    EXPECT_TRUE(shownIn(row).empty()) << "a new calculation hides every picture";
+  }
+}
+
+TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
+  TypeText(box(Text1), "長谷川由");
+  EXPECT_EQ(box(Text1)->text(), "長谷川") << "a fourth character is refused";
+  TypeText(box(Text2), "𠮷野家");
+  EXPECT_EQ(box(Text2)->text(), "𠮷野家") << "four UTF-16 units, three characters";
+
+  box(Text1)->clear();
+  QApplication::clipboard()->setText("由美子です");
+  box(Text1)->setFocus();
+  QTest::keyClick(box(Text1), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(box(Text1)->text(), "由美子") << "a paste is cut to three";
+  EXPECT_EQ(window.model().text(Text1), "由美子");
+
+  EXPECT_TRUE(box(Text1)->testAttribute(Qt::WA_InputMethodEnabled));
+  for (const ElementId count : {Text3, Text4, Text5, Text6, Text7, Text8}) {
+    EXPECT_FALSE(box(count)->testAttribute(Qt::WA_InputMethodEnabled)) << DefinitionOf(count).name;
+  }
+}
+
+TEST_F(MainWindowViewTest, FitsEveryCaptionItMayShow) {
+  // The ink must fit: the last line's descent below its lowest glyph may be clipped, as the
+  // layout was designed for fonts whose cell is no taller than their size.
+  auto fits = [](const QLabel* label, const QString& text) {
+    const QRect room = label->contentsRect();
+    const QFontMetrics metrics(label->font());
+    const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap | Qt::AlignTop, text);
+    const int lines = std::max(1, needed.height() / metrics.lineSpacing());
+    const int inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() +
+                          metrics.tightBoundingRect(text).bottom() + 1;
+    return needed.width() <= room.width() && inkBottom <= room.height();
+  };
+  for (const ElementLayout& layout : ElementLayouts()) {
+    if (const auto* fixed = qobject_cast<const QLabel*>(window.widgetOf(layout.id));
+        fixed != nullptr && layout.id != Label3) {
+      EXPECT_TRUE(fits(fixed, fixed->text())) << DefinitionOf(layout.id).name;
+    }
+  }
+  for (const FortuneEntry& entry : FortuneCatalogue()) {
+    EXPECT_TRUE(fits(label(Label16), ToQString(TrendLine(entry, AppraisalTheme::Work))))
+        << entry.Number;
+    EXPECT_TRUE(fits(label(Label14), ToQString(TrendLine(entry, AppraisalTheme::Future))))
+        << entry.Number;
+    EXPECT_TRUE(fits(label(Label21), ToQString(entry.Remark))) << entry.Number;
+  }
+  const auto* strip = dynamic_cast<const NameStripLabel*>(window.widgetOf(Label3));
+  ASSERT_NE(strip, nullptr);
+  for (const char* caption : {"＊画数計算＊", "長谷川由美子"}) {
+    const QStringList rows = ToQString(NameStripRows(caption)).split('\n');
+    EXPECT_LE(rows.size() * strip->rowPitch(), strip->height()) << caption;
+    for (const QString& row : rows) {
+      EXPECT_LE(QFontMetrics(strip->font()).horizontalAdvance(row), strip->width()) << row;
+    }
+  }
+  for (const char* value : {"72", "96", "144"}) {
+    for (const ElementId grid : {Label4, Label5, Label6, Label7, Label8}) {
+      EXPECT_TRUE(fits(label(grid), value)) << DefinitionOf(grid).name << " " << value;
+    }
+  }
+  for (const ElementId id : {Command1, Command2, Command3}) {
+    const auto* button = qobject_cast<QPushButton*>(window.widgetOf(id));
+    EXPECT_LT(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width());
+  }
+}
+
+TEST_F(MainWindowViewTest, UsesTheDesignedFontsAtTheirPixelSizes) {
+  const std::vector<std::pair<ElementId, int>> sizes = {
+      {Text1, 21}, {Label15, 35}, {Label1, 16}, {Command1, 12}, {Label4, 13}, {Label14, 12}};
+  for (const auto& [id, pixels] : sizes) {
+    EXPECT_EQ(window.widgetOf(id)->font().pixelSize(), pixels) << DefinitionOf(id).name;
+  }
+  EXPECT_TRUE(window.widgetOf(Command1)->font().bold());
+  const QString family = QFontInfo(window.widgetOf(Label3)->font()).family();
+  EXPECT_TRUE(family == "IPAPGothic" || family == "ＭＳ Ｐゴシック" || family == "Noto Sans CJK JP")
+      << family.toStdString();
+}
+
+TEST_F(MainWindowViewTest, TabsThroughTheBoxesAndButtonsInOrder) {
+  EXPECT_EQ(QApplication::focusWidget(), window.widgetOf(Text1));
+  const ElementId order[] = {Text2, Text3,    Text4,    Text5,    Text6, Text7,
+                             Text8, Command1, Command2, Command3, Text1};
+  for (const ElementId next : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.widgetOf(next)) << DefinitionOf(next).name;
+  }
+}
+
+TEST_F(MainWindowViewTest, IgnoresEnterAndEscape) {
+  calculate("山田", "太郎");
+  window.widgetOf(Command2)->setFocus();
+  QTest::keyClick(window.widgetOf(Command2), Qt::Key_Return);
+  QTest::keyClick(window.widgetOf(Command2), Qt::Key_Escape);
+  EXPECT_EQ(label(Label21)->text(), "") << "Enter pressed no button";
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(exits, 0);
+}
+
+TEST_F(MainWindowViewTest, EndsFromTheExitButtonAndTheMenuAccessKeys) {
+  click(Command3);
+  EXPECT_EQ(exits, 1);
+  QTest::keyClick(&window, Qt::Key_M, Qt::AltModifier);
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr) << "Alt+M opens the menu";
+  QTest::keyClick(popup, Qt::Key_X);
+  EXPECT_EQ(exits, 2);
+}
+
+// Runs `whileOpen` once the About dialog is up, then closes it; fails rather than hangs.
+void WithAboutDialog(const std::function<void(QWidget*)>& whileOpen, bool& opened) {
+  QTimer::singleShot(50, QApplication::instance(), [&whileOpen, &opened] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    opened = dialog != nullptr;
+    if (dialog != nullptr) {
+      whileOpen(dialog);
+      dialog->close();
+    }
+  });
+}
+
+TEST_F(MainWindowViewTest, OpensTheModalAboutDialogFromItsAccessKeysAndStaysInertMeanwhile) {
+  calculate("山田", "太郎");
+  bool opened = false;
+  QString caption;
+  WithAboutDialog(
+      [&](QWidget* dialog) {
+        caption = dialog->windowTitle();
+        // Through the window system, as a real click comes, where modality blocks it.
+        for (const ElementId button : {Command1, Command3}) {
+          QWidget* widget = window.widgetOf(button);
+          QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+                            widget->mapTo(&window, widget->rect().center()));
+        }
+      },
+      opened);
+  box(Text1)->clear();
+  QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr) << "Alt+H opens the help menu";
+  QTest::keyClick(popup, Qt::Key_A);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(caption, "quendrelのﾊﾞｰｼﾞｮﾝ情報");
+  EXPECT_EQ(exits, 0);
+  EXPECT_EQ(box(Text3)->text(), "3") << "the main window kept what it showed";
+  EXPECT_EQ(label(Label8)->text(), "21");
+}
+
+TEST_F(MainWindowViewTest, NamesPicturesAndTheNameStripForScreenReaders) {
+  calculate("山田", "太郎");
+  click(Command2);
+  for (const ElementId picture : {Image4, Image10, Image12}) {
+    EXPECT_FALSE(window.widgetOf(picture)->accessibleName().isEmpty());
+  }
+  QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(label(Label3));
+  ASSERT_NE(strip, nullptr);
+  EXPECT_EQ(strip->text(QAccessible::Name), "山田 太郎");
+  QAccessibleInterface* remark = QAccessible::queryAccessibleInterface(label(Label21));
+  ASSERT_NE(remark, nullptr);
+  EXPECT_EQ(remark->text(QAccessible::Name), label(Label21)->text());
+}
+
+TEST(MainWindowExit, EndsTheEventLoopWithStatusZero) {
+  for (const bool fromMenu : {false, true}) {
+    MainWindowView window;
+    window.show();
+    QTimer::singleShot(0, &window, [&window, fromMenu] {
+      if (fromMenu) {
+        window.actionOf(メニュー終了)->trigger();
+      } else {
+        QTest::mouseClick(window.widgetOf(Command3), Qt::LeftButton);
+      }
+    });
+    EXPECT_EQ(QApplication::exec(), 0) << (fromMenu ? "menu" : "button");
+  }
+}
+
+TEST(MainWindowExit, EndsWhenTheWindowIsClosed) {
+  MainWindowView window;
+  window.show();
+  QTimer::singleShot(0, &window, [&window] { window.close(); });
+  EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace quendrel

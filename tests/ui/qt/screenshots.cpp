@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// Renders the main window and the About dialog to PNG files, driving them as a user would.
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/ui/qt/typing.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/main_window_view.h"
+
+namespace {
+
+using quendrel::ElementId;
+
+bool Save(QWidget& widget, const QDir& folder, const QString& name) {
+  const QString path = folder.filePath(name + QStringLiteral(".png"));
+  const bool saved = widget.grab().save(path);
+  std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
+  return saved;
+}
+
+bool SaveCalculated(const QDir& folder, const QString& name, const QString& surname,
+                    const QString& given) {
+  quendrel::MainWindowView window;
+  window.show();
+  quendrel::testing::TypeText(window.widgetOf(ElementId::Text1), surname);
+  quendrel::testing::TypeText(window.widgetOf(ElementId::Text2), given);
+  QTest::mouseClick(window.widgetOf(ElementId::Command1), Qt::LeftButton);
+  QTest::mouseClick(window.widgetOf(ElementId::Command2), Qt::LeftButton);
+  return Save(window, folder, name);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const QApplication application(argc, argv);
+  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+  if (!folder.mkpath(QStringLiteral("."))) {
+    std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
+    return 1;
+  }
+  bool ok = true;
+  {
+    quendrel::MainWindowView window;
+    window.show();
+    ok = Save(window, folder, QStringLiteral("main-window")) && ok;
+  }
+  ok = SaveCalculated(folder, QStringLiteral("yamada-taro"), QStringLiteral("山田"),
+                      QStringLiteral("太郎")) &&
+       ok;
+  ok = SaveCalculated(folder, QStringLiteral("hasegawa-yumiko"), QStringLiteral("長谷川"),
+                      QStringLiteral("由美子")) &&
+       ok;
+  quendrel::frmAbout about;
+  about.show();
+  ok = Save(about, folder, QStringLiteral("about")) && ok;
+  return ok ? 0 : 1;
+}

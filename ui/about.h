@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quendrel {
+
+inline constexpr std::string_view kApplicationTitle = "quendrel";
+
+struct ApplicationVersion {
+  int major, minor, revision;
+};
+inline constexpr ApplicationVersion kApplicationVersion{1, 0, 0};
+
+// What the About dialog frmAbout sets each time it is loaded.
+struct AboutTexts {
+  std::string caption;
+  std::string version;
+  std::string title;
+};
+AboutTexts form_load();
+
+// The fixed texts of frmAbout.
+std::string_view AboutDescription();
+std::string_view AboutDisclaimer();
+
+}  // namespace quendrel

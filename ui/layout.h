@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "ui/element_id.h"
+
+namespace quendrel {
+
+// Positions and sizes are in twips from the top-left of the client area, as the window was
+// designed; 15 twips make one device-independent pixel.
+inline constexpr int kTwipsPerPixel = 15;
+constexpr int ToPixels(int twips) {
+  return twips / kTwipsPerPixel;
+}
+
+struct Rgb {
+  std::uint8_t red, green, blue;
+  friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kControlGrey{192, 192, 192};  // window background and button face
+
+// Sizes in hundredths of a point; a size of 0 means the window's own font.
+struct FontSpec {
+  int centipoints = 0;
+  bool bold = false;
+};
+
+enum class Alignment { Left, Centre };
+enum class InputMethod { Untouched, On, Off };
+
+struct ElementLayout {
+  ElementId id;
+  int left, top, width, height;
+  FontSpec font;
+  std::optional<Rgb> textColour;  // the standard colour when absent
+  std::optional<Rgb> faceColour;  // buttons and the panel
+  bool border;
+  Alignment alignment;
+  bool transparent;
+  int tabIndex;  // -1 for elements outside the tab order
+  InputMethod inputMethod;
+};
+
+struct LineLayout {
+  ElementId id;
+  int x1, y1, x2, y2;
+};
+
+inline constexpr int kClientWidth = 6870;
+inline constexpr int kClientHeight = 6120;
+inline constexpr Rgb kWindowBackground = kControlGrey;
+
+// Every element but the lines and the menus, bottom of the stack first.
+std::span<const ElementLayout> ElementLayouts();
+const ElementLayout& LayoutOf(ElementId id);
+
+// The 39 diagram lines; all are drawn one pixel wide in the window-text colour.
+std::span<const LineLayout> LineLayouts();
+
+}  // namespace quendrel

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/client_area.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include "ui/layout.h"
+#include "ui/qt/qt_conversions.h"
+
+namespace quendrel {
+
+ClientArea::ClientArea(const MainWindowModel& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
+  QPalette ground = palette();
+  ground.setColor(QPalette::Window, ToColor(kWindowBackground));
+  setPalette(ground);
+  setAutoFillBackground(true);
+}
+
+QSize ClientArea::sizeHint() const {
+  return {ToPixels(kClientWidth), ToPixels(kClientHeight)};
+}
+
+void ClientArea::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const ElementLayout& panel = LayoutOf(ElementId::Shape1);
+  painter.fillRect(ToRect(panel), ToColor(*panel.faceColour));
+
+  // Lines are axis-parallel and one pixel wide: filling their pixels keeps them exact at any
+  // scale, where a cosmetic pen would be antialiased or shifted by half a pixel.
+  const QColor ink = palette().color(QPalette::WindowText);
+  for (const LineLayout& line : LineLayouts()) {
+    if (!model_.isVisible(line.id)) {
+      continue;
+    }
+    const QPoint from(ToPixels(std::min(line.x1, line.x2)), ToPixels(std::min(line.y1, line.y2)));
+    const QPoint to(ToPixels(std::max(line.x1, line.x2)), ToPixels(std::max(line.y1, line.y2)));
+    painter.fillRect(QRect(from, to), ink);
+  }
+}
+
+}  // namespace quendrel

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/main_window_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "ui/appraisal.h"
+#include "ui/layout.h"
+#include "ui/name_strip.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/client_area.h"
+#include "ui/qt/name_strip_label.h"
+#include "ui/qt/picture_widget.h"
+#include "ui/qt/qt_conversions.h"
+#include "ui/stroke_calculation.h"
+
+namespace quendrel {
+namespace {
+
+using enum ElementId;
+
+QString TextOf(const MainWindowModel& model, ElementId id) {
+  return ToQString(model.text(id));
+}
+
+void ApplyColours(QWidget* widget, const ElementLayout& layout) {
+  QPalette palette = widget->palette();
+  if (layout.textColour) {
+    palette.setColor(QPalette::WindowText, ToColor(*layout.textColour));
+  }
+  palette.setColor(QPalette::Window, ToColor(kControlGrey));
+  palette.setColor(QPalette::Button, ToColor(layout.faceColour.value_or(kControlGrey)));
+  widget->setPalette(palette);
+}
+
+QLabel* CreateLabel(const ElementLayout& layout, QWidget* parent) {
+  auto* label = layout.id == Label3 ? new NameStripLabel(parent) : new QLabel(parent);
+  label->setWordWrap(layout.id != Label3);
+  label->setMargin(0);
+  label->setIndent(0);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignTop |
+                      (layout.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+  label->setAutoFillBackground(!layout.transparent);
+  if (layout.border) {
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+  }
+  return label;
+}
+
+QLineEdit* CreateTextBox(const ElementLayout& layout, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  // The model keeps the name boxes to three characters as a reader counts them; Qt's own
+  // maxLength counts UTF-16 units and would refuse 𠮷野家.
+  box->setAttribute(Qt::WA_InputMethodEnabled, layout.inputMethod != InputMethod::Off);
+  return box;
+}
+
+QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model, QWidget* parent) {
+  switch (DefinitionOf(layout.id).kind) {
+    case ElementKind::TextBox:
+      return CreateTextBox(layout, parent);
+    case ElementKind::Label:
+      return CreateLabel(layout, parent);
+    case ElementKind::Picture:
+      return new PictureWidget(ToPixmap(PictureOf(layout.id)), parent);
+    case ElementKind::CommandButton: {
+      auto* button = new QPushButton(TextOf(model, layout.id), parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ElementKind::Shape:
+    case ElementKind::Line:
+    case ElementKind::Menu:
+    case ElementKind::MenuItem:
+      return nullptr;  // drawn by the client area or the menu bar
+  }
+  return nullptr;
+}
+
+QString AccessibleNameOf(ElementId id) {
+  if (DefinitionOf(id).kind == ElementKind::Picture) {
+    return QStringLiteral("評価の絵 %1").arg(ToQString(DefinitionOf(id).name));
+  }
+  return {};
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(EndApplication endApplication)
+    : endApplication_(std::move(endApplication)) {
+  setWindowTitle(ToQString(DefinitionOf(Label15).text));
+  QIcon icon;
+  icon.addPixmap(ToPixmap(Icon32()));
+  icon.addPixmap(ToPixmap(Icon16()));
+  setWindowIcon(icon);
+  setFont(FontFor({}));
+
+  clientArea_ = new ClientArea(model_, this);
+  setCentralWidget(clientArea_);
+  createElements();
+  createMenus();
+  connectCommands();
+  setTabOrder();
+  model_.setChangeListener([this](ElementId id) { present(id); });
+  // Open at the designed client size; left to itself Qt would cap it at two thirds of a small
+  // screen.
+  resize(clientArea_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
+  widgetOf(Text1)->setFocus();
+}
+
+QAction* MainWindowView::actionOf(ElementId menuItem) const {
+  return menuItem == メニュー終了 ? exitAction_ : versionAction_;
+}
+
+void MainWindowView::createElements() {
+  for (const ElementLayout& layout : ElementLayouts()) {
+    QWidget* widget = CreateElement(layout, model_, clientArea_);
+    if (widget == nullptr) {
+      continue;
+    }
+    widgets_.at(IndexOf(layout.id)) = widget;
+    widget->setGeometry(ToRect(layout));
+    widget->setFont(FontFor(layout.font));
+    ApplyColours(widget, layout);
+    widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
+    if (const QString name = AccessibleNameOf(layout.id); !name.isEmpty()) {
+      widget->setAccessibleName(name);
+    }
+    widget->raise();  // the layouts run from the bottom of the stack up
+    present(layout.id);
+  }
+}
+
+void MainWindowView::createMenus() {
+  QMenu* menu = menuBar()->addMenu(TextOf(model_, メニュー));
+  menu->setObjectName(QStringLiteral("メニュー"));
+  exitAction_ = menu->addAction(TextOf(model_, メニュー終了));
+  QMenu* help = menuBar()->addMenu(TextOf(model_, メニューヘルプ));
+  help->setObjectName(QStringLiteral("メニューヘルプ"));
+  versionAction_ = help->addAction(TextOf(model_, メニューバージョン));
+}
+
+void MainWindowView::connectCommands() {
+  for (const ElementId box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8}) {
+    auto* edit = static_cast<QLineEdit*>(widgetOf(box));
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, box](const QString& text) { model_.setText(box, text.toStdString()); });
+  }
+  const auto onClick = [this](ElementId id, auto handler) {
+    connect(static_cast<QPushButton*>(widgetOf(id)), &QPushButton::clicked, this, handler);
+  };
+  onClick(Command1, [this] { Command1_Click(model_); });
+  onClick(Command2, [this] { Command2_Click(model_); });
+  onClick(Command3, [this] { Command3_Click(*this); });
+  connect(exitAction_, &QAction::triggered, this, [this] { メニュー終了_Click(*this); });
+  connect(versionAction_, &QAction::triggered, this, [this] { メニューバージョン_Click(*this); });
+}
+
+void MainWindowView::setTabOrder() const {
+  const ElementId order[] = {Text1, Text2, Text3,    Text4,    Text5,   Text6,
+                             Text7, Text8, Command1, Command2, Command3};
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    QWidget::setTabOrder(widgetOf(order[i - 1]), widgetOf(order[i]));
+  }
+}
+
+void MainWindowView::present(ElementId id) {
+  const ElementKind kind = DefinitionOf(id).kind;
+  if (kind == ElementKind::Line) {
+    clientArea_->update();
+    return;
+  }
+  QWidget* widget = widgetOf(id);
+  if (widget == nullptr) {
+    return;
+  }
+  widget->setVisible(model_.isVisible(id));
+  const QString text = TextOf(model_, id);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && edit->text() != text) {
+    edit->setText(text);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(id == Label3 ? ToQString(NameStripRows(model_.text(id))) : text);
+    if (id == Label3) {
+      label->setAccessibleName(text.simplified());
+    }
+  }
+}
+
+void MainWindowView::endApplication() {
+  if (endApplication_) {
+    endApplication_();
+    return;
+  }
+  QCoreApplication::exit(0);
+}
+
+void MainWindowView::showAboutModally() {
+  frmAbout about;
+  about.exec();
+}
+
+}  // namespace quendrel

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QMainWindow>
+
+#include "ui/main_window_model.h"
+#include "ui/window_commands.h"
+
+class QAction;
+
+namespace quendrel {
+
+class ClientArea;
+
+// The main window メイン as Qt widgets. It owns the model, shows it, and hands every click and
+// edit to the model's handlers; it keeps no state of its own.
+class MainWindowView final : public QMainWindow, private WindowPlatform {
+ public:
+  using EndApplication = std::function<void()>;
+
+  // `endApplication` replaces the real exit where a test must survive the exit commands.
+  explicit MainWindowView(EndApplication endApplication = {});
+
+  [[nodiscard]] const MainWindowModel& model() const { return model_; }
+  // The widget that shows an element; nullptr for the lines, which the client area draws.
+  [[nodiscard]] QWidget* widgetOf(ElementId id) const { return widgets_.at(IndexOf(id)); }
+  [[nodiscard]] QAction* actionOf(ElementId menuItem) const;
+  [[nodiscard]] ClientArea* clientArea() const { return clientArea_; }
+
+ private:
+  void endApplication() override;
+  void showAboutModally() override;
+
+  void createElements();
+  void createMenus();
+  void connectCommands();
+  void setTabOrder() const;
+  void present(ElementId id);
+
+  MainWindowModel model_;
+  EndApplication endApplication_;
+  ClientArea* clientArea_ = nullptr;
+  std::array<QWidget*, kElementCount> widgets_{};
+  QAction* exitAction_ = nullptr;
+  QAction* versionAction_ = nullptr;
+};
+
+}  // namespace quendrel
