@@ -108,13 +108,13 @@ TEST(AboutDialogTest, OkIsTheDefaultButtonAndHasTheFocus) {
   frmAbout dialog;
   EXPECT_TRUE(dialog.cmdOK()->isDefault());
   const auto name = [](const QWidget* widget) {
-    return widget ? widget->objectName().toStdString() : std::string("nothing");
+    return widget != nullptr ? widget->objectName().toStdString() : std::string("nothing");
   };
   std::string focusedOnOpening;
   std::string focusedAfterTab;
   const ExecOutcome outcome = ExecWhile(dialog, [&] {
     focusedOnOpening = name(dialog.focusWidget());
-    QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_Tab);
+    QTest::keyClick(dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog, Qt::Key_Tab);
     focusedAfterTab = name(dialog.focusWidget());
     dialog.accept();
   });
@@ -130,11 +130,11 @@ TEST(AboutDialogTest, ClosesOnEnterEscAndOk) {
   } kWays[] = {
       {"Enter",
        [](frmAbout& d) {
-         QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Return);
+         QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, Qt::Key_Return);
        }},
       {"Esc",
        [](frmAbout& d) {
-         QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Escape);
+         QTest::keyClick(d.focusWidget() != nullptr ? d.focusWidget() : &d, Qt::Key_Escape);
        }},
       {"click on OK", [](frmAbout& d) { QTest::mouseClick(d.cmdOK(), Qt::LeftButton); }},
   };

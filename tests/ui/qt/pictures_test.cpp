@@ -273,7 +273,7 @@ TEST(IconsTest, UseTheVgaPaletteWithMarkedCorners) {
       continue;
     }
     const std::map<QRgb, int> counts = Census(image, image.rect());
-    EXPECT_LE(counts.size(), 16u);
+    EXPECT_LE(counts.size(), 16U);
     const int purple = counts.contains(kPurple) ? counts.at(kPurple) : 0;
     for (const auto& [colour, count] : counts) {
       EXPECT_TRUE(kVga.contains(colour)) << Hex(colour) << " is not a VGA colour";
