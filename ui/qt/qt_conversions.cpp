@@ -31,14 +31,14 @@ QString DesignFamily() {
 
 }  // namespace
 
-QFont FontFor(FontSpec spec) {
+QFont FontFor(FontSpec design) {
   QFont font;
   if (const QString family = DesignFamily(); !family.isEmpty()) {
     font.setFamily(family);
   }
-  const int centipoints = spec.centipoints == 0 ? kWindowFontCentipoints : spec.centipoints;
+  const int centipoints = design.centipoints == 0 ? kWindowFontCentipoints : design.centipoints;
   font.setPixelSize((centipoints * kDesignDpi + kCentipointsPerInch / 2) / kCentipointsPerInch);
-  font.setBold(spec.bold);
+  font.setBold(design.bold);
   return font;
 }
 

@@ -31,7 +31,7 @@ inline QString ToQString(std::string_view utf8) {
 // The designed "ＭＳ Ｐゴシック" where it exists, else a font of the same metrics. Sizes are set
 // in pixels as the points were at 96 dpi, so text keeps its proportion to the twip layout on any
 // screen.
-QFont FontFor(FontSpec spec);
+QFont FontFor(FontSpec design);
 
 QPixmap ToPixmap(Xpm xpm);
 
