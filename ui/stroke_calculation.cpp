@@ -24,8 +24,10 @@ void Reset(MainWindowModel& window) {
   WindowState& state = window.state();
   state.SurnameStrokes = {};
   state.GivenStrokes = {};
-  for (const ElementId box : {Text3, Text4, Text5, Text6, Text7, Text8}) {
-    window.setText(box, "");
+  for (const auto& boxes : {kSurnameCountBoxes, kGivenCountBoxes}) {
+    for (const ElementId box : boxes) {
+      window.setText(box, "");
+    }
   }
   for (const ElementId label : kTrendLabels) {
     window.setCaption(label, "");

@@ -23,6 +23,13 @@ bool IsKatakana(char32_t c) {
   return c >= U'\u30A1' && c <= U'\u30FA';
 }
 
+void ExpectEntries(const std::vector<std::pair<int, StrokeEntry>>& expected) {
+  for (const auto& [position, entry] : expected) {
+    EXPECT_EQ(StrokeEntryAt(position).character, entry.character) << position;
+    EXPECT_EQ(StrokeEntryAt(position).strokes, entry.strokes) << position;
+  }
+}
+
 TEST(StrokeTable, HoldsEveryPositionFrom16To2246) {
   EXPECT_EQ(StrokeTable().size(), 2231U);
   const std::vector<std::pair<int, StrokeEntry>> anchors = {{16, {U'一', 1}},
@@ -30,10 +37,7 @@ TEST(StrokeTable, HoldsEveryPositionFrom16To2246) {
                                                             {114, {U'そ', 4}},
                                                             {2228, {U'麒', 24}},
                                                             {2246, {U'曽', 11}}};
-  for (const auto& [position, entry] : anchors) {
-    EXPECT_EQ(StrokeEntryAt(position).character, entry.character) << position;
-    EXPECT_EQ(StrokeEntryAt(position).strokes, entry.strokes) << position;
-  }
+  ExpectEntries(anchors);
 }
 
 TEST(StrokeTable, HasThePublishedNumberOfEntriesPerCount) {
@@ -110,10 +114,7 @@ TEST(StrokeTable, RunsByAscendingCountOutsideThePublishedExceptions) {
                                                                {116, {U'に', 3}},
                                                                {117, {U'ひ', 2}},
                                                                {218, {U'む', 3}}};
-  for (const auto& [position, entry] : outOfOrder) {
-    EXPECT_EQ(StrokeEntryAt(position).character, entry.character) << position;
-    EXPECT_EQ(StrokeEntryAt(position).strokes, entry.strokes) << position;
-  }
+  ExpectEntries(outOfOrder);
 }
 
 TEST(StrokeTable, EndsWithVoicedHiraganaTwoAboveTheirUnvoicedForms) {

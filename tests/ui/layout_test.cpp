@@ -88,8 +88,10 @@ TEST(Layout, DrawsEveryDiagramLineAxisParallelOnTheTwipGrid) {
   }
   EXPECT_EQ(lines.size(), 39U);
   // Left ticks point from the bracket towards the strip, everything else runs right or down.
-  EXPECT_GT(LineLayouts()[IndexOf(Line12) - IndexOf(Line1)].x1,
-            LineLayouts()[IndexOf(Line12) - IndexOf(Line1)].x2);
+  const auto lineLayouts = LineLayouts();
+  const auto tick = std::ranges::find(lineLayouts, Line12, &LineLayout::id);
+  ASSERT_NE(tick, lineLayouts.end());
+  EXPECT_GT(tick->x1, tick->x2);
 }
 
 }  // namespace

@@ -116,7 +116,10 @@ MainWindowView::MainWindowView(EndApplication endApplication)
 }
 
 QAction* MainWindowView::actionOf(ElementId menuItem) const {
-  return menuItem == メニュー終了 ? exitAction_ : versionAction_;
+  if (menuItem == メニュー終了) {
+    return exitAction_;
+  }
+  return menuItem == メニューバージョン ? versionAction_ : nullptr;
 }
 
 void MainWindowView::createElements() {
