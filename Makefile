@@ -3,7 +3,8 @@
 # missing, configures, builds, and then starts the program or runs every test.
 
 PACKAGES := g++ cmake ninja-build pkg-config libicu-dev libgtest-dev qt6-base-dev \
-            fonts-ipafont-gothic xvfb xauth
+            fonts-ipafont-gothic xvfb xauth \
+            desktop-file-utils appstream dpkg-dev file x11-utils
 PRESET := dev
 
 .PHONY: run test screenshot build configure deps clean
