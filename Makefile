@@ -27,11 +27,12 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-2
 
+# The round trip goes first so that CTest's summary closes the output.
 test: build package
-	ctest --preset $(PRESET)
 	tests/packaging/round_trip.sh $(DEB)
+	ctest --preset $(PRESET)
 
-# The Debian package, then installed, started and removed again as a user would.
+# The Debian package; package-test installs it, starts it and removes it again as a user would.
 package: deps
 	cmake --preset $(PACKAGE_PRESET)
 	cmake --build --preset $(PACKAGE_PRESET)
