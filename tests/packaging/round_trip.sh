@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# round_trip.sh DEB: installs the package, starts the installed program in a virtual X server,
+# checks that its main window comes up titled "Quendrel", and removes the package again.
+# As root (as in CI) it installs into this machine with apt-get, which also checks that the
+# dependencies resolve; otherwise, or when quendrel is installed already and so not ours to
+# remove, it unpacks into a scratch root and starts the program from there.
+set -euo pipefail
+if [ $# -ne 1 ] || [ ! -f "$1" ]; then
+  echo "usage: round_trip.sh QUENDREL_DEB (given: $*)" >&2
+  exit 2
+fi
+deb=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+scratch=$(mktemp -d)
+installed=false
+cleanup() {
+  if $installed; then dpkg --purge quendrel >/dev/null || true; fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() { echo "round_trip: $*" >&2; exit 1; }
+
+# The font is a dependency no tool can infer; the libraries must have come from dpkg-shlibdeps.
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in fonts-ipafont-gothic libqt6widgets6 libicu; do
+  grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+
+if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${Status}' quendrel 2>/dev/null | grep -q 'ok installed'; then
+  echo "round_trip: installing $(basename "$deb") into this machine"
+  installed=true
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
+  dpkg-query -W -f='${Status}' quendrel | grep -q 'ok installed' || fail "dpkg does not list quendrel"
+  program=/usr/bin/quendrel
+else
+  echo "round_trip: not root or quendrel already installed; unpacking into a scratch root instead"
+  dpkg-deb -x "$deb" "$scratch/root"
+  program=$scratch/root/usr/bin/quendrel
+fi
+[ -x "$program" ] || fail "$program is not there"
+
+mkdir -m 700 "$scratch/xdg"
+LANG=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$scratch/xdg \
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$here/expect_window.sh" "$program" Quendrel
+
+if $installed; then
+  dpkg --purge quendrel >/dev/null
+  installed=false
+  ! dpkg-query -W -f='${Status}' quendrel 2>/dev/null | grep -q 'ok installed' ||
+    fail "quendrel is still installed"
+  [ ! -e /usr/bin/quendrel ] || fail "/usr/bin/quendrel is left behind"
+  echo "round_trip: removed the package again"
+fi
+echo "round_trip: passed"
