@@ -308,8 +308,9 @@ TEST_F(MainWindowViewTest, EndsFromTheExitButtonAndTheMenuAccessKeys) {
 }
 
 // Runs `whileOpen` once the About dialog is up, then closes it; fails rather than hangs.
-void WithAboutDialog(const std::function<void(QWidget*)>& whileOpen, bool& opened) {
-  QTimer::singleShot(50, QApplication::instance(), [&whileOpen, &opened] {
+// The action is kept by value: the timer fires after the caller's temporary is gone.
+void WithAboutDialog(std::function<void(QWidget*)> whileOpen, bool& opened) {
+  QTimer::singleShot(50, QApplication::instance(), [whileOpen = std::move(whileOpen), &opened] {
     QWidget* dialog = QApplication::activeModalWidget();
     opened = dialog != nullptr;
     if (dialog != nullptr) {
