@@ -4,7 +4,8 @@
 
 PACKAGES := g++ cmake ninja-build pkg-config libicu-dev libgtest-dev qt6-base-dev \
             fonts-ipafont-gothic xvfb xauth \
-            desktop-file-utils appstream dpkg-dev file x11-utils
+            desktop-file-utils appstream dpkg-dev file x11-utils \
+            clang libclang-rt-14-dev clang-format clang-tidy
 PRESET := dev
 # The package is built from the release preset: an optimised build of the program alone, which
 # costs well under a minute next to the development build.
@@ -12,7 +13,11 @@ PACKAGE_PRESET := release
 # Read when a recipe runs, after `package` has left exactly one .deb there.
 DEB = $(wildcard build/$(PACKAGE_PRESET)/quendrel_*.deb)
 
-.PHONY: run test screenshot build configure deps clean package package-test
+# How long `make test` fuzzes; `make fuzz FUZZ_SECONDS=3600` is the longer run.
+FUZZ_SECONDS := 60
+
+.PHONY: run test screenshot build configure deps clean package package-test asan-test fuzz \
+        code-checks
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -27,10 +32,30 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-2
 
-# The round trip goes first so that CTest's summary closes the output.
+# The round trip goes first so that CTest's summary closes the output of the ordinary suite.
 test: build package
 	tests/packaging/round_trip.sh $(DEB)
 	ctest --preset $(PRESET)
+	$(MAKE) --no-print-directory asan-test fuzz code-checks
+
+# The whole suite again with AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
+asan-test: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+# libFuzzer over the path of a name's text. New inputs go to build/fuzz/corpus, never into the
+# repository; a crash leaves its input in build/fuzz/artifacts, to be kept in fuzz/regressions.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	build/fuzz/fuzz/name_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -dict=fuzz/name_path.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
+	  build/fuzz/corpus fuzz/corpus fuzz/regressions
+
+code-checks: build
+	tests/code_checks.sh build/$(PRESET)
 
 # The Debian package; package-test installs it, starts it and removes it again as a user would.
 package: deps
