@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "core/stroke_lookup.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <unicode/utf8.h>
+
+#include "core/stroke_table.h"
 
 namespace quendrel {
 namespace {
@@ -23,6 +28,21 @@ TEST(StrokeLookup, FindsTheCountOfTheLastMatchingEntry) {
   };
   for (const LookupCase& c : cases) {
     EXPECT_EQ(LookupStrokes(c.character), c.strokes) << c.character;
+  }
+}
+
+// Every character of the table, against a plain scan for its last entry in position order.
+TEST(StrokeLookup, FindsEveryEntryByItsLastOccurrence) {
+  const auto entries = StrokeTable();
+  for (const StrokeEntry& entry : entries) {
+    const auto last = std::find_if(entries.rbegin(), entries.rend(), [&entry](const auto& e) {
+      return e.character == entry.character;
+    });
+    std::array<char, U8_MAX_LENGTH> buffer{};
+    std::size_t length = 0;
+    U8_APPEND_UNSAFE(buffer, length, entry.character);
+    const std::string utf8(buffer.data(), length);
+    ASSERT_EQ(LookupStrokes(utf8), last->strokes) << utf8;
   }
 }
 
