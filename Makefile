@@ -5,7 +5,7 @@
 PACKAGES := g++ cmake ninja-build pkg-config libicu-dev libgtest-dev qt6-base-dev \
             fonts-ipafont-gothic xvfb xauth \
             desktop-file-utils appstream dpkg-dev file x11-utils \
-            clang libclang-rt-14-dev clang-format clang-tidy
+            clang libclang-rt-14-dev clang-format clang-tidy libbenchmark-dev time
 PRESET := dev
 # The package is built from the release preset: an optimised build of the program alone, which
 # costs well under a minute next to the development build.
@@ -17,7 +17,7 @@ DEB = $(wildcard build/$(PACKAGE_PRESET)/quendrel_*.deb)
 FUZZ_SECONDS := 60
 
 .PHONY: run test screenshot build configure deps clean package package-test asan-test fuzz \
-        code-checks
+        code-checks bench
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -53,6 +53,16 @@ fuzz: deps
 	build/fuzz/fuzz/name_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -dict=fuzz/name_path.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
 	  build/fuzz/corpus fuzz/corpus fuzz/regressions
+
+# Figures, not tests: the commands on the model and through the window, a 1 MiB paste, start-up
+# against a bare Qt window under Xvfb, and the monkey test's peak memory at two lengths.
+bench: build
+	cmake --preset bench
+	cmake --build --preset bench
+	QT_QPA_PLATFORM=offscreen build/bench/benchmarks/quendrel_benchmarks \
+	  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	benchmarks/startup.sh build/bench 20
+	benchmarks/monkey_memory.sh build/$(PRESET)
 
 code-checks: build
 	tests/code_checks.sh build/$(PRESET)

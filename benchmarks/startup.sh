@@ -5,47 +5,49 @@
 set -euo pipefail
 build=${1:-build/bench}
 runs=${2:-20}
-display=:$((90 + RANDOM % 100))
+number=90
+while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do number=$((number + 1)); done
+display=:$number
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
+# -noreset: a server that resets whenever its last client leaves refuses the next one meanwhile.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb LANG=C.UTF-8
 until xwininfo -root >/dev/null 2>&1; do sleep 0.05; done
 
-# Prints "milliseconds kibibytes" for one start of a program whose window has the given title.
+# Appends "milliseconds kibibytes" for one start of a program whose window has the given title.
+# It runs in this shell, not in a command substitution, whose exit would run the trap.
 time_start() {
-  local program=$1 title=$2 rss started shown
+  local program=$1 title=$2 results=$3 rss started shown
   rss=$(mktemp)
   started=$(date +%s%N)
   /usr/bin/time -f %M -o "$rss" "$program" &
   local pid=$!
-  until xwininfo -name "$title" 2>/dev/null | grep -q 'IsViewable'; do :; done
+  # Polling without a pause would flood the server with connections and refuse the program's own.
+  until xwininfo -name "$title" 2>/dev/null | grep -q 'IsViewable'; do sleep 0.002; done
   shown=$(date +%s%N)
   sleep 0.3  # let it settle, so that the peak counts what the shown window holds
   pkill -TERM -P "$pid" || true
   wait "$pid" 2>/dev/null || true
-  echo "$(((shown - started) / 1000000)) $(tail -1 "$rss")"
+  echo "$(((shown - started) / 1000000)) $(tail -1 "$rss")" >>"$results"
   rm -f "$rss"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-bare=() quendrel=()
+results=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$results"' EXIT
 for ((i = 0; i < runs; ++i)); do
-  bare+=("$(time_start "$build/benchmarks/bare_window" Bare)")
-  quendrel+=("$(time_start "$build/app/quendrel" Quendrel)")
+  time_start "$build/benchmarks/bare_window" Bare "$results/bare"
+  time_start "$build/app/quendrel" Quendrel "$results/quendrel"
 done
 
-report() {
-  local name=$1; shift
-  printf '%s\n' "$@" >"/tmp/startup.$name"
+for name in bare quendrel; do
   printf '%-9s start-up median %4s ms   peak memory median %6s KiB\n' "$name" \
-    "$(cut -d' ' -f1 "/tmp/startup.$name" | median)" "$(cut -d' ' -f2 "/tmp/startup.$name" | median)"
-}
-report bare "${bare[@]}"
-report quendrel "${quendrel[@]}"
-paste /tmp/startup.bare /tmp/startup.quendrel | awk -v runs="$runs" '
+    "$(cut -d' ' -f1 "$results/$name" | median)" "$(cut -d' ' -f2 "$results/$name" | median)"
+done
+paste -d' ' "$results/bare" "$results/quendrel" | awk -v runs="$runs" '
   { bt[NR] = $1; bm[NR] = $2; qt[NR] = $3; qm[NR] = $4 }
   function med(a, n,   i, j, t) {
     for (i = 1; i <= n; ++i) for (j = i + 1; j <= n; ++j) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
@@ -55,4 +57,3 @@ paste /tmp/startup.bare /tmp/startup.quendrel | awk -v runs="$runs" '
     printf "over %d runs each: start-up ratio %.2f (target 1.15), peak memory +%.1f MiB (target 10)\n",
       runs, med(qt, NR) / med(bt, NR), (med(qm, NR) - med(bm, NR)) / 1024
   }'
-rm -f /tmp/startup.bare /tmp/startup.quendrel
