@@ -105,15 +105,15 @@ constexpr std::array<const char*, kMenuWays> kMenuWayNames = {
     "click on the メニュー title, Esc",
 };
 
+// Every hostile piece in turn until the text is 1 MiB as UTF-8, the form the model receives.
 const QString& HugeText() {
   static const QString text = [] {
     QString built;
-    for (std::size_t i = 0; built.toUtf8().size() < (1 << 20); ++i) {
-      QString chunk;
-      for (std::size_t k = 0; k < 4096; ++k) {
-        chunk += kHostilePieces.at((i + k) % kHostilePieces.size());
-      }
-      built += chunk;
+    qsizetype bytes = 0;
+    for (std::size_t i = 0; bytes < (1 << 20); ++i) {
+      const QString& piece = kHostilePieces.at(i % kHostilePieces.size());
+      built += piece;
+      bytes += piece.toUtf8().size();
     }
     return built;
   }();
