@@ -24,7 +24,7 @@ constexpr std::array<std::array<ElementId, 3>, 5> kPictures = {{
 struct ThemeRow {
   AppraisalTheme theme;
   ElementId trendLabel;
-  std::int32_t GridValues::*drivenBy;
+  std::int32_t GridValues::* drivenBy;
 };
 
 constexpr std::array<ThemeRow, 3> kRows = {{

@@ -42,9 +42,7 @@ TEST(ShrinkTest, KeepsOnlyTheStepsTheFailureNeedsInTheirOrder) {
 
 TEST(ShrinkTest, StopsWhenTheTimeIsUp) {
   const std::vector<int> steps = {1, 2, 3, 4};
-  EXPECT_EQ(Shrink<int>(
-                steps, [](const auto&) { return true; }, 0s),
-            steps);
+  EXPECT_EQ(Shrink<int>(steps, [](const auto&) { return true; }, 0s), steps);
 }
 
 }  // namespace

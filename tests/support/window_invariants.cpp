@@ -26,7 +26,7 @@ using enum ElementId;
 struct Row {
   AppraisalTheme theme;
   ElementId trendLabel;
-  std::int32_t GridValues::*drivenBy;
+  std::int32_t GridValues::* drivenBy;
   ElementId firstPicture;  // the row's five pictures are numbered on from here
 };
 
