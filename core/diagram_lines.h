@@ -11,6 +11,7 @@ namespace quendrel {
 
 // The bracket lines beside the name strip, by their element numbers; 28, 29, 34, 35, 36 and 41
 // were never drawn.
+// NOLINTNEXTLINE(readability-enum-initial-value): the values are the element numbers, gaps and all
 enum class DiagramLine : std::uint8_t {
   // clang-format off
   Line1 = 1, Line2, Line3, Line4, Line5, Line6, Line7, Line8, Line9, Line10,

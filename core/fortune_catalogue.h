@@ -9,9 +9,15 @@
 
 namespace quendrel {
 
-enum class FortuneTrend { SharpRise, Rise, Steady, Fall, SharpFall };  // 急上昇 … 急下降
+enum class FortuneTrend : std::uint8_t {
+  SharpRise,
+  Rise,
+  Steady,
+  Fall,
+  SharpFall
+};  // 急上昇 … 急下降
 
-enum class AppraisalTheme { Future, Work, Relations };  // 未来, 仕事, 対人
+enum class AppraisalTheme : std::uint8_t { Future, Work, Relations };  // 未来, 仕事, 対人
 
 struct FortuneEntry {
   std::int32_t Number;

@@ -2,6 +2,7 @@
 #include "core/stroke_lookup.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,15 +16,14 @@ namespace {
 // 2,231 entries.
 const std::vector<StrokeEntry>& EntriesByCharacter() {
   static const std::vector<StrokeEntry> index = [] {
-    std::vector<StrokeEntry> sorted(StrokeTable().begin(), StrokeTable().end());
-    std::ranges::stable_sort(sorted, {}, &StrokeEntry::character);
+    std::map<char32_t, StrokeCount> winners;
+    for (const StrokeEntry& entry : StrokeTable()) {
+      winners.insert_or_assign(entry.character, entry.strokes);
+    }
     std::vector<StrokeEntry> unique;
-    for (const StrokeEntry& entry : sorted) {
-      if (!unique.empty() && unique.back().character == entry.character) {
-        unique.back() = entry;
-      } else {
-        unique.push_back(entry);
-      }
+    unique.reserve(winners.size());
+    for (const auto& [character, strokes] : winners) {
+      unique.push_back({character, strokes});
     }
     return unique;
   }();

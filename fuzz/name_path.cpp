@@ -40,7 +40,7 @@ Names FromBytes(std::span<const std::uint8_t> bytes) {
 Names FromUtf16(std::span<const std::uint8_t> bytes) {
   std::u16string units(bytes.size() / 2, u'\0');
   for (std::size_t i = 0; i < units.size(); ++i) {
-    units[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    units[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[(2 * i) + 1] << 8));
   }
   const auto toUtf8 = [](std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();

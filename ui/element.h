@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,16 @@
 
 namespace quendrel {
 
-enum class ElementKind { TextBox, Label, Picture, Line, Shape, CommandButton, Menu, MenuItem };
+enum class ElementKind : std::uint8_t {
+  TextBox,
+  Label,
+  Picture,
+  Line,
+  Shape,
+  CommandButton,
+  Menu,
+  MenuItem
+};
 
 // How an element starts. `text` is a text box's text or the caption of anything else.
 struct ElementDefinition {

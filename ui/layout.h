@@ -30,8 +30,8 @@ struct FontSpec {
   bool bold = false;
 };
 
-enum class Alignment { Left, Centre };
-enum class InputMethod { Untouched, On, Off };
+enum class Alignment : std::uint8_t { Left, Centre };
+enum class InputMethod : std::uint8_t { Untouched, On, Off };
 
 struct ElementLayout {
   ElementId id;

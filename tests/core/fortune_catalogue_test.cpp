@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fortunes.h"
 #include "tests/utf.h"
 
 namespace quendrel {
 namespace {
 
 using testing::CodePoints;
+using testing::FortuneOf;
 
 TEST(FortuneCatalogue, HoldsFiftyFiveEntriesWithThePublishedTrends) {
   const std::map<FortuneTrend, std::set<int>> expected = {
@@ -42,8 +44,8 @@ TEST(FortuneCatalogue, NamesFiftyTwoDistinctFortunesEachEndingInUn) {
   }
   EXPECT_EQ(names.size(), 52U);
   for (const auto& [a, b] : std::vector<std::pair<int, int>>{{3, 5}, {4, 9}, {23, 32}}) {
-    EXPECT_EQ(FindFortune(a)->FortuneName, FindFortune(b)->FortuneName);
-    EXPECT_NE(FindFortune(a)->Remark, FindFortune(b)->Remark);
+    EXPECT_EQ(FortuneOf(a).FortuneName, FortuneOf(b).FortuneName);
+    EXPECT_NE(FortuneOf(a).Remark, FortuneOf(b).Remark);
   }
 }
 
@@ -61,9 +63,9 @@ TEST(FortuneCatalogue, EndsEveryRemarkButFourInOneHalfWidthSpace) {
     EXPECT_EQ(remark.find_first_of("\r\n"), std::string_view::npos) << entry.Number;
   }
   EXPECT_EQ(withoutSpace, (std::set<int>{1, 2, 3, 17}));
-  EXPECT_EQ(FindFortune(1)->Remark, "創世運です。");
-  EXPECT_TRUE(FindFortune(10)->Remark.starts_with("画何かと"));
-  EXPECT_TRUE(FindFortune(43)->Remark.starts_with("画地道な"));
+  EXPECT_EQ(FortuneOf(1).Remark, "創世運です。");
+  EXPECT_TRUE(FortuneOf(10).Remark.starts_with("画何かと"));
+  EXPECT_TRUE(FortuneOf(43).Remark.starts_with("画地道な"));
   EXPECT_EQ(ApologyText(), "ごめんなさい鑑定できません。 ");
 }
 
@@ -72,12 +74,11 @@ TEST(FortuneCatalogue, FindsOnlyTheNumbersOneToFiftyFive) {
     EXPECT_FALSE(FindFortune(none).has_value()) << none;
   }
   for (std::int32_t number = 1; number <= 55; ++number) {
-    ASSERT_TRUE(FindFortune(number).has_value()) << number;
-    EXPECT_EQ(FindFortune(number)->Number, number);
+    EXPECT_EQ(FortuneOf(number).Number, number);
   }
-  EXPECT_EQ(FindFortune(1)->FortuneName, "源泉運");
-  EXPECT_EQ(FindFortune(55)->FortuneName, "激情運");
-  EXPECT_EQ(FindFortune(55)->Trend, FortuneTrend::Fall);
+  EXPECT_EQ(FortuneOf(1).FortuneName, "源泉運");
+  EXPECT_EQ(FortuneOf(55).FortuneName, "激情運");
+  EXPECT_EQ(FortuneOf(55).Trend, FortuneTrend::Fall);
 }
 
 TEST(FortuneCatalogue, WritesTrendLinesOfTheLengthOfTheirTrend) {
@@ -116,7 +117,7 @@ TEST(FortuneCatalogue, WritesTrendLinesCharacterForCharacter) {
       {30, AppraisalTheme::Relations, "財産運\u3000当面の運勢は現状維持のまま！"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(TrendLine(*FindFortune(c.number), c.theme), c.line) << c.number;
+    EXPECT_EQ(TrendLine(FortuneOf(c.number), c.theme), c.line) << c.number;
   }
 }
 

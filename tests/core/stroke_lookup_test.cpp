@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,8 @@ TEST(StrokeLookup, FindsTheCountOfTheLastMatchingEntry) {
 TEST(StrokeLookup, FindsEveryEntryByItsLastOccurrence) {
   const auto entries = StrokeTable();
   for (const StrokeEntry& entry : entries) {
-    const auto last = std::find_if(entries.rbegin(), entries.rend(), [&entry](const auto& e) {
-      return e.character == entry.character;
-    });
+    const auto last =
+        std::ranges::find(entries | std::views::reverse, entry.character, &StrokeEntry::character);
     std::array<char, U8_MAX_LENGTH> buffer{};
     std::size_t length = 0;
     U8_APPEND_UNSAFE(buffer, length, entry.character);

@@ -62,7 +62,7 @@ bool IsValidUtf8(std::string_view text) {
   const auto length = static_cast<std::int32_t>(text.size());
   for (std::int32_t i = 0; i < length;) {
     UChar32 c = 0;
-    U8_NEXT(bytes, i, length, c);
+    U8_NEXT(bytes, i, length, c);  // NOLINT(bugprone-inc-dec-in-conditions): ICU steps i itself
     if (c < 0) {
       return false;
     }
@@ -71,6 +71,7 @@ bool IsValidUtf8(std::string_view text) {
 }
 
 ElementId Offset(ElementId first, std::size_t by) {
+  // NOLINTNEXTLINE(clang-analyzer-optin.core.EnumCastOutOfRange): a row has five pictures
   return static_cast<ElementId>(IndexOf(first) + by);
 }
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fortunes.h"
 #include "tests/printers.h"
 #include "tests/ui/window_probe.h"
 #include "ui/stroke_calculation.h"
@@ -16,6 +17,7 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
+using testing::FortuneOf;
 using testing::VisibleElements;
 
 struct AppraisalCase {
@@ -125,7 +127,7 @@ TEST(Appraisal, UsesTheLastCalculationNotTheEditedNames) {
   window.setText(Text2, "由美子");
   Command2_Click(window);
   // 山田太郎: 人格 9, 外格 12, 総格 21.
-  EXPECT_EQ(window.text(Label21), FindFortune(9)->Remark);
+  EXPECT_EQ(window.text(Label21), FortuneOf(9).Remark);
   EXPECT_EQ(window.text(Label16), "挫折運\u3000当面の運勢は下降するでしょう！");
   EXPECT_EQ(window.text(Label14), "実績運\u3000当面の運勢は上昇するでしょう！");
   EXPECT_EQ(VisibleElements(window, ElementKind::Picture), (std::set{Image4, Image10, Image12}));

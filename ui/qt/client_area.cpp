@@ -24,7 +24,9 @@ QSize ClientArea::sizeHint() const {
 void ClientArea::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const ElementLayout& panel = LayoutOf(ElementId::Shape1);
-  painter.fillRect(ToRect(panel), ToColor(*panel.faceColour));
+  if (panel.faceColour) {
+    painter.fillRect(ToRect(panel), ToColor(*panel.faceColour));
+  }
 
   // Lines are axis-parallel and one pixel wide: filling their pixels keeps them exact at any
   // scale, where a cosmetic pen would be antialiased or shifted by half a pixel.

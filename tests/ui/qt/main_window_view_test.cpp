@@ -24,6 +24,7 @@
 
 #include "core/diagram_lines.h"
 #include "core/fortune_catalogue.h"
+#include "tests/fortunes.h"
 #include "tests/ui/qt/qt_printers.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/appraisal.h"
@@ -39,6 +40,7 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
+using testing::FortuneOf;
 using testing::TypeText;
 
 class MainWindowViewTest : public ::testing::Test {
@@ -122,12 +124,12 @@ TEST_F(MainWindowViewTest, ShowsTheCountsGridsAndNameStripOfTheTypedName) {
   EXPECT_EQ(label(Label3)->text(), "山\n田\n太\n郎") << "the filler takes no row";
 
   click(Command2);
-  const FortuneEntry work = *FindFortune(12);
-  const FortuneEntry future = *FindFortune(21);
+  const FortuneEntry work = FortuneOf(12);
+  const FortuneEntry future = FortuneOf(21);
   EXPECT_EQ(label(Label14)->text(), ToQString(TrendLine(future, AppraisalTheme::Future)));
   EXPECT_EQ(label(Label16)->text(), ToQString(TrendLine(work, AppraisalTheme::Work)));
   EXPECT_EQ(label(Label17)->text(), ToQString(TrendLine(future, AppraisalTheme::Relations)));
-  EXPECT_EQ(label(Label21)->text(), ToQString(FindFortune(9)->Remark));
+  EXPECT_EQ(label(Label21)->text(), ToQString(FortuneOf(9).Remark));
 }
 
 TEST_F(MainWindowViewTest, DrawsExactlyTheBracketsOfEachShape) {
@@ -228,7 +230,7 @@ TEST_F(MainWindowViewTest, FitsEveryCaptionItMayShow) {
     const QFontMetrics metrics(label->font());
     const QRect needed = metrics.boundingRect(room, Qt::TextWordWrap | Qt::AlignTop, text);
     const int lines = std::max(1, needed.height() / metrics.lineSpacing());
-    const int inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() +
+    const int inkBottom = ((lines - 1) * metrics.lineSpacing()) + metrics.ascent() +
                           metrics.tightBoundingRect(text).bottom() + 1;
     return needed.width() <= room.width() && inkBottom <= room.height();
   };

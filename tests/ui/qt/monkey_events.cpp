@@ -2,6 +2,7 @@
 #include "tests/ui/qt/monkey_events.h"
 
 #include <array>
+#include <cstdint>
 #include <random>
 
 #include <QApplication>
@@ -82,7 +83,7 @@ constexpr std::array<Key, 17> kKeys = {{
 constexpr std::array kButtons = {Command1, Command2, Command3};
 constexpr std::array kBoxes = {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8};
 
-enum MenuWay {
+enum MenuWay : std::uint8_t {
   CloseMenu,
   ChooseExit,
   CloseHelp,
@@ -138,10 +139,10 @@ MonkeyEvent RandomEvent(std::mt19937_64& random) {
   const auto pick = [&random](std::size_t n) { return static_cast<int>(random() % n); };
   const int roll = pick(1000);
   if (roll < 300) {
-    return {MonkeyAction::Type, 0, RandomText(random, 1 + random() % 4)};
+    return {MonkeyAction::Type, 0, RandomText(random, 1 + (random() % 4))};
   }
   if (roll < 400) {
-    return {MonkeyAction::Paste, 0, RandomText(random, 1 + random() % 8)};
+    return {MonkeyAction::Paste, 0, RandomText(random, 1 + (random() % 8))};
   }
   if (roll < 401) {
     return {MonkeyAction::HugePaste, 0, {}};

@@ -13,7 +13,7 @@ class MainWindowView;
 
 namespace quendrel::testing {
 
-enum class MonkeyAction {
+enum class MonkeyAction : std::uint8_t {
   Type,         // `text` typed into the focused widget
   Paste,        // `text` pasted there with Ctrl+V
   HugePaste,    // a 1 MiB text pasted there

@@ -2,6 +2,7 @@
 #include "ui/pictures.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -28,10 +29,11 @@ constexpr QRgb kPurple = 0xFF800080;
 
 constexpr int kSize = 30;
 constexpr int kFar = kSize - 1;
-constexpr int kCentre = kSize / 2 - 1;  // both centre lines hold the same profile where it matters
+constexpr int kCentre =
+    (kSize / 2) - 1;  // both centre lines hold the same profile where it matters
 
-enum class Shape { Arrow, Disc, Ring, Triangle, Face };
-enum Side { kNone = 0, kLeft = 1, kRight = 2, kTop = 4, kBottom = 8, kAll = 15 };
+enum class Shape : std::uint8_t { Arrow, Disc, Ring, Triangle, Face };
+enum Side : std::uint8_t { kNone = 0, kLeft = 1, kRight = 2, kTop = 4, kBottom = 8, kAll = 15 };
 
 struct Run {
   QRgb colour;
@@ -214,12 +216,12 @@ TEST(PicturesTest, ArrowsPointTheirWay) {
     for (int y = 0; y < kSize; ++y) {
       for (int x = 0; x < kSize; ++x) {
         if (image.pixel(x, y) != c.ground) {
-          ++widths[(2 * x - kFar) * c.head.x() + (2 * y - kFar) * c.head.y()];
+          ++widths[((2 * x - kFar) * c.head.x()) + ((2 * y - kFar) * c.head.y())];
         }
       }
     }
-    const auto widest = std::max_element(widths.begin(), widths.end(),
-                                         [](auto a, auto b) { return a.second < b.second; });
+    const auto widest =
+        std::ranges::max_element(widths, [](auto a, auto b) { return a.second < b.second; });
     EXPECT_GT(widest->first, 0) << "widest across the arrow at " << widest->first;
     const QPoint ahead(c.head.x() > 0 ? kFar : 0, c.head.y() > 0 ? kFar : 0);
     if (c.head.x() != 0 && c.head.y() != 0) {
