@@ -23,7 +23,11 @@ class ShownWindow {
     if (!QTest::qWaitForWindowExposed(&window_)) {
       qFatal("the window was never exposed");
     }
-    QApplication::setActiveWindow(&window_);
+    // Xvfb and the offscreen platform have no window manager to activate the window.
+    window_.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window_)) {
+      qFatal("the window was never activated");
+    }
   }
   void type(const Name& name) {
     for (const auto& [box, text] : {std::pair{Text1, name.surname}, {Text2, name.given}}) {

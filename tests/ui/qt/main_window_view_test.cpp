@@ -25,6 +25,7 @@
 #include "core/diagram_lines.h"
 #include "core/fortune_catalogue.h"
 #include "tests/fortunes.h"
+#include "tests/ui/qt/activation.h"
 #include "tests/ui/qt/qt_printers.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/appraisal.h"
@@ -47,9 +48,8 @@ class MainWindowViewTest : public ::testing::Test {
  protected:
   MainWindowViewTest() : window([this] { ++exits; }) {
     window.show();
-    // A bare X server has no window manager to activate windows, so the test does.
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QApplication::setActiveWindow(&window);
+    EXPECT_TRUE(testing::Activate(window));
   }
 
   [[nodiscard]] QLineEdit* box(ElementId id) const {

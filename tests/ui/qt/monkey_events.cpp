@@ -231,7 +231,8 @@ void UseMenus(MainWindowView& window, int way, MonkeyOutcome& outcome) {
   inAbout.start(0);
   QTest::keyClick(popup, Qt::Key_A);
   // A window manager hands activation back to the main window; the offscreen platform has none.
-  QApplication::setActiveWindow(&window);
+  window.activateWindow();
+  QApplication::processEvents();  // where the window system reports it
 }
 
 QString Escaped(const QString& text) {

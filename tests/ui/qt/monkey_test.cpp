@@ -17,6 +17,7 @@
 
 #include "tests/support/shrink.h"
 #include "tests/support/window_invariants.h"
+#include "tests/ui/qt/activation.h"
 #include "tests/ui/qt/monkey_events.h"
 #include "ui/name_strip.h"
 #include "ui/qt/main_window_view.h"
@@ -71,7 +72,7 @@ class MonkeyRun {
   MonkeyRun() : window_([this] { ++exits_; }) {
     window_.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
-    QApplication::setActiveWindow(&window_);
+    EXPECT_TRUE(Activate(window_));
     observe(Command1, [this] { history_.onCalculation(); });
     observe(Command2, [this] { history_.onAppraisal(); });
   }
