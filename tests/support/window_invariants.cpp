@@ -127,20 +127,21 @@ void CheckDiagram(const MainWindowModel& window, const WindowHistory& history, R
 
 void CheckRow(const MainWindowModel& window, const WindowHistory& history, const Row& row,
               Report& report) {
-  std::optional<ElementId> expectedPicture;
+  // The row's fortune as the last appraisal found it; none before an appraisal.
+  const std::optional<FortuneEntry> fortune = history.appraisedSinceCalculation
+                                                  ? FindFortune(window.state().Grids.*row.drivenBy)
+                                                  : std::nullopt;
   std::string expectedTrend(DefinitionOf(row.trendLabel).text);
-  if (history.appraisedSinceCalculation) {
-    const auto fortune = FindFortune(window.state().Grids.*row.drivenBy);
-    expectedPicture =
-        fortune ? std::optional(RatingPicture(row.theme, fortune->Trend)) : std::nullopt;
-    expectedTrend = fortune ? TrendLine(*fortune, row.theme) : "";
-  } else if (history.calculated) {
+  if (fortune) {
+    expectedTrend = TrendLine(*fortune, row.theme);
+  } else if (history.calculated || history.appraisedSinceCalculation) {
     expectedTrend = "";
   }
   for (std::size_t i = 0; i < 5; ++i) {
     const ElementId picture = Offset(row.firstPicture, i);
-    report.expect(window.isVisible(picture) == (expectedPicture == picture),
-                  DefinitionOf(picture).name, "visibility differs from the row's fortune");
+    const bool shown = fortune && RatingPicture(row.theme, fortune->Trend) == picture;
+    report.expect(window.isVisible(picture) == shown, DefinitionOf(picture).name,
+                  "visibility differs from the row's fortune");
   }
   report.expect(window.text(row.trendLabel) == expectedTrend, DefinitionOf(row.trendLabel).name,
                 "differs from the fortune of the stored value");
