@@ -1,11 +1,7 @@
 # SPDX-License-Identifier: MIT
-# The two set-up commands: `make run` and `make test`. Each installs the Debian packages that are
-# missing, configures, builds, and then starts the program or runs every test.
+# `./setup.sh run` and `./setup.sh test` install what is missing and then run these targets;
+# `make run` and `make test` do the same once make is there.
 
-PACKAGES := g++ cmake ninja-build pkg-config libicu-dev libgtest-dev qt6-base-dev \
-            fonts-ipafont-gothic xvfb xauth \
-            desktop-file-utils appstream dpkg-dev file x11-utils \
-            clang libclang-rt-14-dev clang-format clang-tidy libbenchmark-dev time
 PRESET := dev
 # The package is built from the release preset: an optimised build of the program alone, which
 # costs well under a minute next to the development build.
@@ -83,17 +79,9 @@ build: configure
 configure: deps
 	cmake --preset $(PRESET)
 
-# Installs only what dpkg does not already report as installed: apt-get as root, sudo otherwise.
+# The Debian packages are listed once, in setup.sh.
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
-	  done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:" $$missing; \
-	  if [ "$$(id -u)" -eq 0 ]; then sudo=; else sudo=sudo; fi; \
-	  $$sudo apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	@./setup.sh
 
 clean:
 	rm -rf build

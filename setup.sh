@@ -1,0 +1,43 @@
+#!/bin/sh
+# SPDX-License-Identifier: MIT
+# Set-up from nothing on Debian 12 or 13: installs the Debian packages that are missing (make
+# among them), then hands its arguments to make.
+#   ./setup.sh run    builds and starts the program
+#   ./setup.sh test   builds and runs every test
+# Without arguments it only installs.
+set -eu
+cd "$(dirname "$0")"
+
+# One list for both releases; the LLVM tools are pinned to 19, which both carry, so that
+# formatting, lint and the fuzzer give the same verdict everywhere.
+packages="
+  make g++ cmake ninja-build pkg-config
+  libicu-dev qt6-base-dev qt6-svg-dev qt6-wayland
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang-19 clang-format-19 clang-tidy-19 libclang-rt-19-dev
+  fonts-ipafont-gothic xvfb xauth x11-utils weston time file
+  desktop-file-utils appstream dpkg-dev devscripts lintian
+"
+
+missing=
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing="$missing $package"
+done
+
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  if [ "$(id -u)" -eq 0 ]; then
+    sudo=
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo=sudo
+  else
+    echo "setup.sh: these Debian packages are missing and there is no sudo to install them:$missing" >&2
+    exit 1
+  fi
+  $sudo apt-get update -qq
+  # shellcheck disable=SC2086 # one word per package
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi
+
+[ "$#" -eq 0 ] || exec make "$@"
