@@ -11,7 +11,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "how they are formed. The appraisal turns three of them into a personality"
   "remark and three fortune rows. The user interface is in Japanese.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
+set(CPACK_QUENDREL_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/strip.cmake)
 
 set(QUENDREL_MAINTAINER "The quendrel developers <quendrel@users.noreply.github.com>"
     CACHE STRING "Maintainer named in the Debian package")
@@ -24,5 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # run time, so no tool can see it: the window's layout is measured for IPA P Gothic.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# Without Qt's Wayland platform the window cannot open in a session that offers only Wayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

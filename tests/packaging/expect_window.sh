@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# expect_window.sh PROGRAM TITLE: on the X display in $DISPLAY, starts PROGRAM and waits until it
-# shows a viewable window titled exactly TITLE, then ends it. Run it under xvfb-run.
+# expect_window.sh PROGRAM TITLE CLASS: on the X display in $DISPLAY, starts PROGRAM and waits
+# until it shows a viewable window titled exactly TITLE whose WM_CLASS class is CLASS, then ends
+# it. Run it under xvfb-run.
 set -euo pipefail
 program=$1
 title=$2
+class=$3
 
 "$program" &
 pid=$!
@@ -21,6 +23,12 @@ for _ in $(seq 100); do  # 20 s: the first start on a cold machine loads Qt and 
     owner=$(xprop -id "$window" _NET_WM_PID | awk '{print $3}')
     if [ "$owner" != "$pid" ]; then
       echo "expect_window: the window \"$title\" belongs to process $owner, not $pid" >&2
+      exit 1
+    fi
+    # WM_CLASS(STRING) = "instance", "class"
+    wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+    if [ "$wm_class" != "$class" ]; then
+      echo "expect_window: the window's class is \"$wm_class\", not \"$class\"" >&2
       exit 1
     fi
     echo "expect_window: $program shows \"$title\" ($(grep -E 'Width|Height' <<<"$info" | tr -s ' \n' ' '))"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# round_trip.sh DEB: installs the package, starts the installed program in a virtual X server,
-# checks that its main window comes up titled "Quendrel", and removes the package again.
+# round_trip.sh DEB: checks the package with lintian and its program with hardening-check,
+# installs the package, starts the installed program in a virtual X server and in a headless
+# Wayland compositor, checks that its main window comes up titled "Quendrel" under the desktop
+# entry's id, and removes the package again.
 # As root (as in CI) it installs into this machine with apt-get, which also checks that the
 # dependencies resolve; otherwise, or when quendrel is installed already and so not ours to
 # remove, it unpacks into a scratch root and starts the program from there.
@@ -21,12 +23,29 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "round_trip: $*" >&2; exit 1; }
+app_id=io.github.quendrel.Quendrel
 
 # The font is a dependency no tool can infer; the libraries must have come from dpkg-shlibdeps.
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in fonts-ipafont-gothic libqt6widgets6 libicu; do
   grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+
+# Every tag counts, pedantic ones included.
+tags=$(lintian --pedantic --display-info --tag-display-limit 0 "$deb" 2>/dev/null) ||
+  fail "lintian could not check the package"
+[ -z "$tags" ] || fail "lintian: $tags"
+echo "round_trip: lintian --pedantic reports no tag"
+
+dpkg-deb -x "$deb" "$scratch/unpacked"
+# The program calls no C library function that _FORTIFY_SOURCE can guard (its memcpy and memmove
+# come from libstdc++'s __builtin_memcpy), so hardening-check cannot see the fortification.
+# Control-flow protection shows only where the C runtime's start files carry it (not Debian 12).
+skip=(--nofortify)
+readelf -n "$(gcc -print-file-name=Scrt1.o)" | grep -q 'IBT' || skip+=(--nocfprotection)
+hardening-check "${skip[@]}" "$scratch/unpacked/usr/bin/quendrel" ||
+  fail "hardening-check: the packaged program lacks hardening"
+file "$scratch/unpacked/usr/bin/quendrel" | grep -q ', stripped' || fail "the program is not stripped"
 
 if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${Status}' quendrel 2>/dev/null | grep -q 'ok installed'; then
   echo "round_trip: installing $(basename "$deb") into this machine"
@@ -43,7 +62,8 @@ fi
 
 mkdir -m 700 "$scratch/xdg"
 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$scratch/xdg \
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$here/expect_window.sh" "$program" Quendrel
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$here/expect_window.sh" "$program" Quendrel "$app_id"
+"$here/expect_wayland_window.sh" "$program" "$app_id"
 
 if $installed; then
   dpkg --purge quendrel >/dev/null

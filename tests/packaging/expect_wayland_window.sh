@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# expect_wayland_window.sh PROGRAM APP_ID: starts a headless Weston, runs PROGRAM on Qt's Wayland
+# platform and waits until its toplevel, announced with APP_ID, has been configured by the
+# compositor and shows a buffer. The client's protocol log (WAYLAND_DEBUG) is what is read.
+set -euo pipefail
+program=$1
+app_id=$2
+scratch=$(mktemp -d)
+mkdir -m 700 "$scratch/xdg"
+export XDG_RUNTIME_DIR=$scratch/xdg
+socket=quendrel-test
+pids=()
+cleanup() {
+  kill "${pids[@]}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+  echo "expect_wayland_window: $*" >&2
+  tail -n 20 "$scratch/weston.log" "$scratch/client.log" >&2 || true
+  exit 1
+}
+
+weston --backend=headless-backend.so --socket="$socket" --idle-time=0 >"$scratch/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+  sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not open its socket"
+
+LANG=C.UTF-8 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+  "$program" >"$scratch/client.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do  # 20 s
+  log=$scratch/client.log
+  toplevel=$(sed -n "s/.*-> \(xdg_toplevel@[0-9]*\)\.set_app_id(\"$app_id\").*/\1/p" "$log" | head -n 1)
+  if [ -n "$toplevel" ] && grep -q "] $toplevel\.configure(" "$log" &&
+    sed -n "/] $toplevel\.configure(/,\$p" "$log" | grep -q -- '-> wl_surface@[0-9]*\.attach(wl_buffer@'; then
+    echo "expect_wayland_window: $program shows a toplevel with app id $app_id"
+    exit 0
+  fi
+  kill -0 "${pids[1]}" 2>/dev/null || fail "$program exited before its window came up"
+  sleep 0.2
+done
+grep -h 'set_app_id' "$scratch/client.log" >&2 || true
+fail "no configured toplevel with app id $app_id"
