@@ -34,11 +34,15 @@ done
 LANG=C.UTF-8 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
   "$program" >"$scratch/client.log" 2>&1 &
 pids+=($!)
+# Requests are marked "->", events not; libwayland 1.21 writes objects as name@id, 1.23 as name#id
+# after the queue's name.
+log=$scratch/client.log
 for _ in $(seq 100); do  # 20 s
-  log=$scratch/client.log
-  toplevel=$(sed -n "s/.*-> \(xdg_toplevel@[0-9]*\)\.set_app_id(\"$app_id\").*/\1/p" "$log" | head -n 1)
-  if [ -n "$toplevel" ] && grep -q "] $toplevel\.configure(" "$log" &&
-    sed -n "/] $toplevel\.configure(/,\$p" "$log" | grep -q -- '-> wl_surface@[0-9]*\.attach(wl_buffer@'; then
+  toplevel=$({ grep -oE -- "-> xdg_toplevel[@#][0-9]+\.set_app_id\(\"$app_id\"\)" "$log" || true; } |
+    head -n 1 | sed -E 's/^-> ([^.]*)\..*/\1/')
+  configured="[]}] $toplevel\.configure\("
+  if [ -n "$toplevel" ] && grep -qE "$configured" "$log" &&
+    sed -En "/$configured/,\$p" "$log" | grep -qE -- '-> wl_surface[@#][0-9]+\.attach\(wl_buffer[@#]'; then
     echo "expect_wayland_window: $program shows a toplevel with app id $app_id"
     exit 0
   fi
