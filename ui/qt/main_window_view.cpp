@@ -148,6 +148,11 @@ void MainWindowView::createMenus() {
   QMenu* help = menuBar()->addMenu(TextOf(model_, メニューヘルプ));
   help->setObjectName(QStringLiteral("メニューヘルプ"));
   versionAction_ = help->addAction(TextOf(model_, メニューバージョン));
+  // A drop-down is a window of its own, to which Qt passes no font; it would fall back to the
+  // application's default font while the menu bar shows the window's.
+  for (QMenu* dropDown : {menu, help}) {
+    dropDown->setFont(font());
+  }
 }
 
 void MainWindowView::connectCommands() {

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -310,6 +311,11 @@ TEST_F(MainWindowViewTest, UsesTheDesignedFontsAtTheirPixelSizes) {
     EXPECT_EQ(window.widgetOf(id)->font().pixelSize(), pixels) << DefinitionOf(id).name;
   }
   EXPECT_TRUE(window.widgetOf(Command1)->font().bold());
+  for (const char* name : {"メニュー", "メニューヘルプ"}) {
+    const auto* dropDown = window.menuBar()->findChild<QMenu*>(QString::fromUtf8(name));
+    ASSERT_NE(dropDown, nullptr) << name;
+    EXPECT_EQ(dropDown->font().toString(), window.menuBar()->font().toString()) << name;
+  }
   const QString family = QFontInfo(window.widgetOf(Label3)->font()).family();
   EXPECT_TRUE(family == "IPAPGothic" || family == "ＭＳ Ｐゴシック" || family == "Noto Sans CJK JP")
       << family.toStdString();
