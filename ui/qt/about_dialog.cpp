@@ -9,6 +9,7 @@
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/text_fitting.h"
 
 namespace quendrel {
 namespace {
@@ -71,6 +72,9 @@ frmAbout::frmAbout(QWidget* parent)
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
   picIcon_->setObjectName(QStringLiteral("picIcon"));
   form_load();
+  for (QLabel* label : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_}) {
+    FitTextToLabel(*label);
+  }
 }
 
 void frmAbout::form_load() {
