@@ -2,6 +2,8 @@
 #include "ui/pictures.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <map>
 #include <set>
 #include <string>
@@ -11,6 +13,9 @@
 #include <QImage>
 #include <QPoint>
 #include <gtest/gtest.h>
+
+#include "ui/qt/figure_painter.h"
+#include "ui/qt/picture_widget.h"
 
 namespace quendrel {
 namespace {
@@ -54,11 +59,16 @@ struct PictureCase {
 // inside black on a ground of the rating colour.
 // clang-format off
 const std::vector<PictureCase> kPictures = {
-    {Image1, "blue arrow down", Shape::Arrow, kBlue, kWhite, kBlue, {0, 1}, kNone, {}},
-    {Image2, "yellow arrow right", Shape::Arrow, kYellow, kWhite, kYellow, {1, 0}, kNone, {}},
-    {Image3, "red arrow up", Shape::Arrow, kRed, kWhite, kRed, {0, -1}, kNone, {}},
-    {Image4, "magenta arrow to NE", Shape::Arrow, kMagenta, kWhite, kMagenta, {1, -1}, kNone, {}},
-    {Image5, "cyan arrow to SW", Shape::Arrow, kCyan, kWhite, kCyan, {-1, 1}, kNone, {}},
+    {Image1, "blue arrow down", Shape::Arrow, kBlue, kWhite, kBlue, {0, 1}, kLeft,
+        {{kBlack, 1}, {kBlue, 0}}},
+    {Image2, "yellow arrow right", Shape::Arrow, kYellow, kWhite, kYellow, {1, 0}, kTop,
+        {{kBlack, 1}, {kYellow, 0}}},
+    {Image3, "red arrow up", Shape::Arrow, kRed, kWhite, kRed, {0, -1}, kBottom,
+        {{kBlack, 1}, {kRed, 0}}},
+    {Image4, "magenta arrow to NE", Shape::Arrow, kMagenta, kWhite, kMagenta, {1, -1}, kTop,
+        {{kBlack, 1}, {kMagenta, 0}}},
+    {Image5, "cyan arrow to SW", Shape::Arrow, kCyan, kWhite, kCyan, {-1, 1}, kBottom,
+        {{kBlack, 1}, {kCyan, 0}}},
     {Image6, "black disc", Shape::Disc, kBlack, kWhite, kBlack, {}, kAll, {{kBlack, kSize}}},
     {Image7, "ring", Shape::Ring, kYellow, kYellow, kWhite, {}, kAll, {{kBlack, 4}, {kWhite, 0}}},
     {Image8, "double ring", Shape::Ring, kRed, kRed, kWhite, {}, kAll,
@@ -128,6 +138,59 @@ std::string Walk(const QImage& image, QPoint p, QPoint step, QRgb ground,
   return Describe(runs);
 }
 
+// Each pixel as the nearest colour of `palette`: the outlines' smoothed edges read as the colour
+// that covers most of the pixel.
+QImage InPalette(const QImage& image, const std::map<QRgb, int>& palette) {
+  QImage result = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < result.height(); ++y) {
+    for (int x = 0; x < result.width(); ++x) {
+      const QColor pixel = result.pixelColor(x, y);
+      const auto distance = [&pixel](QRgb colour) {
+        const QColor other = QColor::fromRgb(colour);
+        return std::abs(pixel.red() - other.red()) + std::abs(pixel.green() - other.green()) +
+               std::abs(pixel.blue() - other.blue());
+      };
+      result.setPixel(x, y, std::ranges::min_element(palette, {}, [&](auto entry) {
+                              return distance(entry.first);
+                            })->first);
+    }
+  }
+  return result;
+}
+
+// The figure drawn at `scale`, in the colours of its bitmap.
+QImage Drawn(const Figure& figure, qreal scale) {
+  const QImage bitmap(figure.bitmap);
+  QImage drawn = InPalette(RenderFigure(figure, scale), Census(bitmap, bitmap.rect()));
+  drawn.setDevicePixelRatio(1);
+  return drawn;
+}
+
+// The pixels in which the figure drawn at `scale` and reduced to its bitmap's size differs from
+// the bitmap.
+int DifferingWhenReduced(const Figure& figure, qreal scale) {
+  const QImage bitmap = QImage(figure.bitmap).convertToFormat(QImage::Format_ARGB32);
+  const QImage reduced =
+      InPalette(RenderFigure(figure, scale)
+                    .scaled(bitmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                Census(bitmap, bitmap.rect()));
+  int differing = 0;
+  for (int y = 0; y < bitmap.height(); ++y) {
+    for (int x = 0; x < bitmap.width(); ++x) {
+      differing += reduced.pixel(x, y) != bitmap.pixel(x, y) ? 1 : 0;
+    }
+  }
+  return differing;
+}
+
+// How far a picture drawn at a higher scale may stray from its bitmap once reduced, as a share of
+// its pixels: at 1.5 a 1-unit outline is 2 device pixels, a third thicker than in the bitmap.
+struct HigherScale {
+  qreal scale;
+  int shareDiffering;  // at most 1 in this many pixels
+};
+constexpr HigherScale kHigherScales[] = {{1.5, 12}, {2, 32}};
+
 TEST(PicturesTest, EachIsAnOpaqueSquareOfItsOwnColoursFillingItsEdges) {
   for (const PictureCase& c : kPictures) {
     SCOPED_TRACE(c.what);
@@ -162,20 +225,28 @@ TEST(PicturesTest, EachIsAnOpaqueSquareOfItsOwnColoursFillingItsEdges) {
   }
 }
 
+struct WalkIn {
+  int side;
+  QPoint start, step;
+};
+
+// Walks along the centre lines of a picture drawn `scale` device pixels per unit.
+std::array<WalkIn, 4> WalksIn(qreal scale = 1) {
+  const int far = qRound(kSize * scale) - 1;
+  const int centre = static_cast<int>((kCentre + 0.5) * scale);
+  return {{{kLeft, {0, centre}, {1, 0}},
+           {kRight, {far, centre}, {-1, 0}},
+           {kTop, {centre, 0}, {0, 1}},
+           {kBottom, {centre, far}, {0, -1}}}};
+}
+
 TEST(PicturesTest, OutlinesAreClosedAndOfTheirThickness) {
-  const struct {
-    int side;
-    QPoint start, step;
-  } kWalks[] = {{kLeft, {0, kCentre}, {1, 0}},
-                {kRight, {kFar, kCentre}, {-1, 0}},
-                {kTop, {kCentre, 0}, {0, 1}},
-                {kBottom, {kCentre, kFar}, {0, -1}}};
   const QPoint kNeighbours[] = {{1, 0}, {-1, 0}, {0, 1},  {0, -1},
                                 {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
   for (const PictureCase& c : kPictures) {
     SCOPED_TRACE(c.what);
     const QImage image(PictureOf(c.image));
-    for (const auto& walk : kWalks) {
+    for (const WalkIn& walk : WalksIn()) {
       if ((c.sides & walk.side) != 0) {
         EXPECT_EQ(Walk(image, walk.start, walk.step, c.ground, c.profile), Describe(c.profile))
             << "walking in from side " << walk.side;
@@ -198,6 +269,46 @@ TEST(PicturesTest, OutlinesAreClosedAndOfTheirThickness) {
         }
       }
     }
+  }
+}
+
+TEST(PicturesTest, AtHigherScalesAreDrawnFromOutlinesOfOneWidthAfterTheirBitmaps) {
+  for (const auto& [scale, shareDiffering] : kHigherScales) {
+    for (const PictureCase& c : kPictures) {
+      SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(scale));
+      const Figure& figure = PictureFigure(c.image);
+      const QImage drawn = Drawn(figure, scale);
+      ASSERT_EQ(drawn.width(), qRound(kSize * scale));
+      // Black runs across straight outlines are the outline's width in whole device pixels.
+      auto profile = c.profile;
+      for (auto& run : profile) {
+        run.length = run.colour == kBlack ? static_cast<int>(std::lround(run.length * scale)) : 0;
+      }
+      for (const WalkIn& walk : WalksIn(scale)) {
+        if ((c.sides & walk.side) != 0) {
+          EXPECT_EQ(Walk(drawn, walk.start, walk.step, c.ground, profile), Describe(profile))
+              << "walking in from side " << walk.side;
+        }
+      }
+      EXPECT_LE(DifferingWhenReduced(figure, scale), kSize * kSize / shareDiffering);
+    }
+  }
+}
+
+// Run at scale factors 1, 1.5 and 2: at 1 a widget shows the bitmap itself.
+TEST(PictureWidgetTest, ShowsItsFigureAtTheScreensResolution) {
+  for (const PictureCase& c : kPictures) {
+    PictureWidget widget(PictureFigure(c.image), nullptr);
+    widget.resize(kSize, kSize);
+    const qreal ratio = widget.devicePixelRatioF();
+    QImage expected = ratio == 1 ? QImage(PictureOf(c.image)).convertToFormat(QImage::Format_ARGB32)
+                                 : RenderFigure(PictureFigure(c.image), ratio);
+    QImage shown = widget.grab().toImage();
+    expected.setDevicePixelRatio(1);
+    shown.setDevicePixelRatio(1);
+    EXPECT_TRUE(shown.convertToFormat(QImage::Format_ARGB32) ==
+                expected.convertToFormat(QImage::Format_ARGB32))
+        << c.what << " at " << ratio;
   }
 }
 
@@ -262,12 +373,16 @@ TEST(IconsTest, UseTheVgaPaletteWithMarkedCorners) {
                                0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
   const struct {
     const char* what;
-    Xpm xpm;
+    const Figure& figure;
     int size, corner;
-  } kIcons[] = {{"32 px", Icon32(), 32, 5}, {"16 px", Icon16(), 16, 4}};
+  } kIcons[] = {{"32 px", Icon32Figure(), 32, 5}, {"16 px", Icon16Figure(), 16, 4}};
   for (const auto& icon : kIcons) {
     SCOPED_TRACE(icon.what);
-    const QImage image(icon.xpm);
+    for (const auto& [scale, shareDiffering] : kHigherScales) {
+      EXPECT_LE(DifferingWhenReduced(icon.figure, scale), icon.size * icon.size / shareDiffering)
+          << "drawn at " << scale;
+    }
+    const QImage image(icon.figure.bitmap);
     if (image.size() != QSize(icon.size, icon.size)) {
       ADD_FAILURE() << "wrong size";
       continue;
