@@ -108,6 +108,16 @@ TEST(AboutDialogTest, EveryCaptionFitsItsLabel) {
   }
 }
 
+// Run at scale factors 1, 1.5 and 2.
+TEST(AboutDialogTest, ShowsTheIconInBothSizesAtTheScreensResolution) {
+  const frmAbout dialog;
+  const QList<QSize> sizes = dialog.windowIcon().availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+  const QPixmap shown = Label(dialog, "picIcon")->pixmap();
+  EXPECT_EQ(shown.devicePixelRatio(), dialog.devicePixelRatioF());
+  EXPECT_EQ(Text(shown.size()), Text(QSize(32, 32) * dialog.devicePixelRatioF()));
+}
+
 TEST(AboutDialogTest, FitsATextTooLongForItsLabelByTheLargestFontThatHoldsIt) {
   for (const int designed : {12, 14, 20}) {
     QLabel label(ToQString(AboutDescription()));
