@@ -14,8 +14,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/qt/qt_printers.h"
-#include "ui/about.h"
-#include "ui/qt/qt_conversions.h"
 #include "ui/qt/text_fitting.h"
 
 namespace quendrel {
@@ -120,11 +118,9 @@ TEST(AboutDialogTest, ShowsTheIconInBothSizesAtTheScreensResolution) {
 
 TEST(AboutDialogTest, FitsATextTooLongForItsLabelByTheLargestFontThatHoldsIt) {
   for (const int designed : {12, 14, 20}) {
-    QLabel label(ToQString(AboutDescription()));
-    label.setWordWrap(true);
-    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label.setGeometry(Label(frmAbout(), "lblDescription")->geometry());
-    QFont font = FontFor({});
+    const frmAbout dialog;
+    QLabel& label = *Label(dialog, "lblDescription");
+    QFont font = label.font();
     font.setPixelSize(designed);
     label.setFont(font);
     FitTextToLabel(label);

@@ -131,28 +131,25 @@ TEST_F(MainWindowViewTest, ShowsTheCountsGridsAndNameStripOfTheTypedName) {
   EXPECT_EQ(label(Label21)->text(), ToQString(FindFortune(9)->Remark));
 }
 
-// What each row of the grabbed strip shows: the character of `name` that a strip showing only
-// that character draws alike, a space for an empty row, "?" for anything else. A row's last two
-// pixel lines are left out: the next row's character may rise into them.
+// What each row of the grabbed strip shows: the character of `name` (a space: nothing) that a
+// strip showing only that character draws alike, else "?". A row's last two pixel lines are left
+// out: the next row's character may rise into them.
 QString DrawnRows(NameStripLabel& strip, const QString& name) {
-  const auto row = [&strip](const QImage& image, int index) {
-    return image.copy(0, index * strip.rowPitch(), image.width(), strip.rowPitch() - 2);
+  const auto row = [&strip](NameStripLabel& label, int index) {
+    return label.grab().toImage().copy(0, index * strip.rowPitch(), strip.width(),
+                                       strip.rowPitch() - 2);
   };
-  const QImage shown = strip.grab().toImage();
+  NameStripLabel alone(nullptr);
+  alone.setFont(strip.font());
+  alone.setPalette(strip.palette());
+  alone.setAutoFillBackground(true);
+  alone.resize(strip.size());
   QString rows;
   for (int index = 0; (index + 1) * strip.rowPitch() <= strip.height(); ++index) {
-    const QImage drawn = row(shown, index);
-    QImage empty(drawn.size(), drawn.format());
-    empty.fill(strip.palette().color(QPalette::Window));
-    QChar seen = drawn == empty ? QChar(' ') : QChar('?');
+    QChar seen('?');
     for (const QChar character : name) {
-      NameStripLabel alone(nullptr);
-      alone.setFont(strip.font());
-      alone.setPalette(strip.palette());
-      alone.setAutoFillBackground(true);
-      alone.resize(strip.size());
       alone.setText(character);
-      seen = character != ' ' && row(alone.grab().toImage(), 0) == drawn ? character : seen;
+      seen = row(alone, 0) == row(strip, index) ? character : seen;
     }
     rows += seen;
   }

@@ -138,42 +138,33 @@ std::string Walk(const QImage& image, QPoint p, QPoint step, QRgb ground,
   return Describe(runs);
 }
 
-// Each pixel as the nearest colour of `palette`: the outlines' smoothed edges read as the colour
-// that covers most of the pixel.
-QImage InPalette(const QImage& image, const std::map<QRgb, int>& palette) {
-  QImage result = image.convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < result.height(); ++y) {
-    for (int x = 0; x < result.width(); ++x) {
-      const QColor pixel = result.pixelColor(x, y);
-      const auto distance = [&pixel](QRgb colour) {
-        const QColor other = QColor::fromRgb(colour);
-        return std::abs(pixel.red() - other.red()) + std::abs(pixel.green() - other.green()) +
-               std::abs(pixel.blue() - other.blue());
+// The image at one pixel per device pixel, each pixel in the nearest colour of the figure's
+// bitmap: a smoothed edge reads as the colour that covers most of the pixel.
+QImage InBitmapColours(const Figure& figure, QImage image) {
+  const std::map<QRgb, int> palette =
+      Census(QImage(figure.bitmap), QRect(0, 0, figure.size, figure.size));
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  image.setDevicePixelRatio(1);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      const auto distance = [pixel](const auto& entry) {
+        return std::abs(qRed(pixel) - qRed(entry.first)) +
+               std::abs(qGreen(pixel) - qGreen(entry.first)) +
+               std::abs(qBlue(pixel) - qBlue(entry.first));
       };
-      result.setPixel(x, y, std::ranges::min_element(palette, {}, [&](auto entry) {
-                              return distance(entry.first);
-                            })->first);
+      image.setPixel(x, y, std::ranges::min_element(palette, {}, distance)->first);
     }
   }
-  return result;
+  return image;
 }
 
-// The figure drawn at `scale`, in the colours of its bitmap.
-QImage Drawn(const Figure& figure, qreal scale) {
-  const QImage bitmap(figure.bitmap);
-  QImage drawn = InPalette(RenderFigure(figure, scale), Census(bitmap, bitmap.rect()));
-  drawn.setDevicePixelRatio(1);
-  return drawn;
-}
-
-// The pixels in which the figure drawn at `scale` and reduced to its bitmap's size differs from
-// the bitmap.
+// The pixels in which the figure drawn at `scale`, reduced to its bitmap's size, differs from it.
 int DifferingWhenReduced(const Figure& figure, qreal scale) {
-  const QImage bitmap = QImage(figure.bitmap).convertToFormat(QImage::Format_ARGB32);
-  const QImage reduced =
-      InPalette(RenderFigure(figure, scale)
-                    .scaled(bitmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
-                Census(bitmap, bitmap.rect()));
+  const QImage bitmap = InBitmapColours(figure, QImage(figure.bitmap));
+  const QImage reduced = InBitmapColours(
+      figure, RenderFigure(figure, scale)
+                  .scaled(bitmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
   int differing = 0;
   for (int y = 0; y < bitmap.height(); ++y) {
     for (int x = 0; x < bitmap.width(); ++x) {
@@ -277,7 +268,7 @@ TEST(PicturesTest, AtHigherScalesAreDrawnFromOutlinesOfOneWidthAfterTheirBitmaps
     for (const PictureCase& c : kPictures) {
       SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(scale));
       const Figure& figure = PictureFigure(c.image);
-      const QImage drawn = Drawn(figure, scale);
+      const QImage drawn = InBitmapColours(figure, RenderFigure(figure, scale));
       ASSERT_EQ(drawn.width(), qRound(kSize * scale));
       // Black runs across straight outlines are the outline's width in whole device pixels.
       auto profile = c.profile;
@@ -298,16 +289,13 @@ TEST(PicturesTest, AtHigherScalesAreDrawnFromOutlinesOfOneWidthAfterTheirBitmaps
 // Run at scale factors 1, 1.5 and 2: at 1 a widget shows the bitmap itself.
 TEST(PictureWidgetTest, ShowsItsFigureAtTheScreensResolution) {
   for (const PictureCase& c : kPictures) {
-    PictureWidget widget(PictureFigure(c.image), nullptr);
+    const Figure& figure = PictureFigure(c.image);
+    PictureWidget widget(figure, nullptr);
     widget.resize(kSize, kSize);
     const qreal ratio = widget.devicePixelRatioF();
-    QImage expected = ratio == 1 ? QImage(PictureOf(c.image)).convertToFormat(QImage::Format_ARGB32)
-                                 : RenderFigure(PictureFigure(c.image), ratio);
-    QImage shown = widget.grab().toImage();
-    expected.setDevicePixelRatio(1);
-    shown.setDevicePixelRatio(1);
-    EXPECT_TRUE(shown.convertToFormat(QImage::Format_ARGB32) ==
-                expected.convertToFormat(QImage::Format_ARGB32))
+    EXPECT_TRUE(
+        InBitmapColours(figure, widget.grab().toImage()) ==
+        InBitmapColours(figure, ratio == 1 ? QImage(figure.bitmap) : RenderFigure(figure, ratio)))
         << c.what << " at " << ratio;
   }
 }
