@@ -1,15 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/name_line.h"
 
-#include <string_view>
-
 namespace quendrel {
-namespace {
-
-constexpr std::string_view kStar = "☆";
-constexpr std::string_view kTwoSpaces = "  ";
-
-}  // namespace
 
 std::string ComposeNameLine(NameShape shape, const NameChars& surname, const NameChars& given) {
   std::string line;
@@ -18,10 +10,10 @@ std::string ComposeNameLine(NameShape shape, const NameChars& surname, const Nam
       line.append(surname[0]).append(surname[1]).append(surname[2]);
       break;
     case 2:
-      line.append(surname[0]).append(surname[1]).append(kTwoSpaces);
+      line.append(surname[0]).append(surname[1]).append(kNameLineFiller);
       break;
     default:
-      line.append(kStar).append(surname[0]).append(kTwoSpaces);
+      line.append(kNameLineStar).append(surname[0]).append(kNameLineFiller);
       break;
   }
   switch (shape.given) {
@@ -32,7 +24,7 @@ std::string ComposeNameLine(NameShape shape, const NameChars& surname, const Nam
       line.append(given[0]).append(given[1]);
       break;
     default:
-      line.append(given[0]).append(kStar);
+      line.append(given[0]).append(kNameLineStar);
       break;
   }
   return line;

@@ -39,13 +39,17 @@ TEST(AboutTexts, LoadTheTitleAndVersionEachTime) {
   EXPECT_NE(AboutDisclaimer().find("issue tracker"), std::string_view::npos);
 }
 
-TEST(NameStrip, PutsOneCharacterOnEachRowAndDropsTheFiller) {
+TEST(NameStrip, PutsEachPieceOfTheNameLineOnARowOfItsOwn) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"＊画数計算＊", "＊\n画\n数\n計\n算\n＊"},
       {"長谷川由美子", "長\n谷\n川\n由\n美\n子"},
-      {"山田  太郎", "山\n田\n太\n郎"},
-      {"☆林  一☆", "☆\n林\n一\n☆"},
-      {"☆  ☆", "☆\n☆"},
+      {"山田  太郎", "山\n田\n  \n太\n郎"},
+      {"☆林  一☆", "☆\n林\n  \n一\n☆"},
+      {"☆  太郎", "☆\n\n  \n太\n郎"},  // an empty surname box keeps its row
+      {"☆  ☆", "☆\n\n  \n☆"},
+      {"☆   太郎", "☆\n  \n \n太\n郎"},  // a surname that is one typed space
+      {"☆    ☆", "☆\n  \n \n \n☆"},      // and a given name too
+      {"長谷川 美子", "長\n谷\n川\n \n美\n子"},
       {"𠮷野家か\u3099", "𠮷\n野\n家\nか\u3099"},
       {"\u3000山", "\u3000\n山"},  // a full-width space is a character that takes a row
       {"", ""},

@@ -8,7 +8,10 @@
 #include "ui/about.h"
 #include "ui/layout.h"
 #include "ui/pictures.h"
+#include "ui/qt/application_icon.h"
+#include "ui/qt/figure_painter.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/text_fitting.h"
 
 namespace quendrel {
 namespace {
@@ -49,11 +52,11 @@ frmAbout::frmAbout(QWidget* parent)
   setFixedSize(ToPixels(kDialogWidth), ToPixels(kDialogHeight));
   setFont(FontFor({}));
   setModal(true);
-  setWindowIcon(QIcon(ToPixmap(Icon32())));
+  setWindowIcon(ApplicationIcon(devicePixelRatioF()));
 
   picIcon_->setGeometry(Twips(240, 240, 540, 540));
   picIcon_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  picIcon_->setPixmap(ToPixmap(Icon32()));
+  picIcon_->setPixmap(FigurePixmap(Icon32Figure(), devicePixelRatioF()));
   picIcon_->setFocusPolicy(Qt::TabFocus);
   picIcon_->setAccessibleName(QStringLiteral("quendrel のアイコン"));
 
@@ -71,6 +74,9 @@ frmAbout::frmAbout(QWidget* parent)
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
   picIcon_->setObjectName(QStringLiteral("picIcon"));
   form_load();
+  for (QLabel* label : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_}) {
+    FitTextToLabel(*label);
+  }
 }
 
 void frmAbout::form_load() {

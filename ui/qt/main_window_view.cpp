@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,7 +11,9 @@
 #include "ui/appraisal.h"
 #include "ui/layout.h"
 #include "ui/name_strip.h"
+#include "ui/pictures.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/application_icon.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/picture_widget.h"
@@ -69,7 +70,7 @@ QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model
     case ElementKind::Label:
       return CreateLabel(layout, parent);
     case ElementKind::Picture:
-      return new PictureWidget(ToPixmap(PictureOf(layout.id)), parent);
+      return new PictureWidget(PictureFigure(layout.id), parent);
     case ElementKind::CommandButton: {
       auto* button = new QPushButton(TextOf(model, layout.id), parent);
       button->setAutoDefault(false);
@@ -96,10 +97,7 @@ QString AccessibleNameOf(ElementId id) {
 MainWindowView::MainWindowView(EndApplication endApplication)
     : endApplication_(std::move(endApplication)) {
   setWindowTitle(ToQString(DefinitionOf(Label15).text));
-  QIcon icon;
-  icon.addPixmap(ToPixmap(Icon32()));
-  icon.addPixmap(ToPixmap(Icon16()));
-  setWindowIcon(icon);
+  setWindowIcon(ApplicationIcon(devicePixelRatioF()));
   setFont(FontFor({}));
 
   clientArea_ = new ClientArea(model_, this);
@@ -148,6 +146,11 @@ void MainWindowView::createMenus() {
   QMenu* help = menuBar()->addMenu(TextOf(model_, メニューヘルプ));
   help->setObjectName(QStringLiteral("メニューヘルプ"));
   versionAction_ = help->addAction(TextOf(model_, メニューバージョン));
+  // A drop-down is a window of its own, to which Qt passes no font; it would fall back to the
+  // application's default font while the menu bar shows the window's.
+  for (QMenu* dropDown : {menu, help}) {
+    dropDown->setFont(font());
+  }
 }
 
 void MainWindowView::connectCommands() {

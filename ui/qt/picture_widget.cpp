@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/picture_widget.h"
 
-#include <utility>
+#include <cmath>
 
 #include <QPainter>
 
+#include "ui/qt/figure_painter.h"
+
 namespace quendrel {
 
-PictureWidget::PictureWidget(QPixmap pixmap, QWidget* parent)
-    : QWidget(parent), pixmap_(std::move(pixmap)) {}
+PictureWidget::PictureWidget(const Figure& figure, QWidget* parent)
+    : QWidget(parent), figure_(figure) {}
 
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawPixmap(QRect(QPoint(0, 0), pixmap_.size()), pixmap_);
+  const qreal ratio = devicePixelRatioF();
+  if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio) {
+    pixmap_ = FigurePixmap(figure_, ratio);
+  }
+  // At a fractional scale the widget may begin inside a device pixel; the picture starts at the
+  // nearest whole one instead of being resampled.
+  const QTransform toDevice = painter.deviceTransform();
+  const QPointF origin = toDevice.map(QPointF(0, 0));
+  const QPointF whole(std::round(origin.x()), std::round(origin.y()));
+  painter.drawPixmap(toDevice.inverted().map(whole), pixmap_);
 }
 
 }  // namespace quendrel

@@ -4,19 +4,22 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "ui/figure.h"
+
 namespace quendrel {
 
-// A pixel picture drawn at its designed size; when the screen scales, every pixel grows into a
-// sharp block instead of a blur.
+// A picture at its designed size: its bitmap where a logical pixel is a device pixel, else its
+// figure drawn at the screen's resolution, so that it stays sharp at any scale.
 class PictureWidget final : public QWidget {
  public:
-  PictureWidget(QPixmap pixmap, QWidget* parent);
+  PictureWidget(const Figure& figure, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QPixmap pixmap_;
+  const Figure& figure_;
+  QPixmap pixmap_;  // for the device pixel ratio it was last painted at
 };
 
 }  // namespace quendrel

@@ -9,8 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "ui/figure.h"
 #include "ui/layout.h"
-#include "ui/pictures.h"
 
 // The one place where the layout's units become Qt's.
 namespace quendrel {

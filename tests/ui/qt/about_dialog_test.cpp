@@ -5,7 +5,7 @@
 #include <string>
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/qt/qt_printers.h"
+#include "ui/qt/text_fitting.h"
 
 namespace quendrel {
 namespace {
@@ -87,20 +88,47 @@ TEST(AboutDialogTest, KeepsItsDesignedGeometry) {
   }
 }
 
+// Measured in fractions of a pixel, as QLabel lays the text out.
+bool Fits(const QLabel& label, const QFont& font) {
+  const QRectF room = label.contentsRect();
+  const QRectF needed = QFontMetricsF(font).boundingRect(
+      room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, label.text());
+  return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+// Run at scale factors 1, 1.5 and 2.
 TEST(AboutDialogTest, EveryCaptionFitsItsLabel) {
   const frmAbout dialog;
   for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
     const QLabel* label = Label(dialog, name);
-    if (label == nullptr) {
-      ADD_FAILURE() << name << " missing";
-      continue;
-    }
-    const QRect room = label->contentsRect();
-    const QRect needed =
-        QFontMetrics(label->font())
-            .boundingRect(room, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, label->text());
-    EXPECT_LE(needed.height(), room.height())
-        << name << " needs " << Text(needed) << " in " << Text(room);
+    ASSERT_NE(label, nullptr) << name;
+    EXPECT_TRUE(Fits(*label, label->font())) << name << " in " << Text(label->contentsRect());
+  }
+}
+
+// Run at scale factors 1, 1.5 and 2.
+TEST(AboutDialogTest, ShowsTheIconInBothSizesAtTheScreensResolution) {
+  const frmAbout dialog;
+  const QList<QSize> sizes = dialog.windowIcon().availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(32, 32)));
+  const QPixmap shown = Label(dialog, "picIcon")->pixmap();
+  EXPECT_EQ(shown.devicePixelRatio(), dialog.devicePixelRatioF());
+  EXPECT_EQ(Text(shown.size()), Text(QSize(32, 32) * dialog.devicePixelRatioF()));
+}
+
+TEST(AboutDialogTest, FitsATextTooLongForItsLabelByTheLargestFontThatHoldsIt) {
+  for (const int designed : {12, 14, 20}) {
+    const frmAbout dialog;
+    QLabel& label = *Label(dialog, "lblDescription");
+    QFont font = label.font();
+    font.setPixelSize(designed);
+    label.setFont(font);
+    FitTextToLabel(label);
+    const int fitted = label.font().pixelSize();
+    font.setPixelSize(fitted + 1);
+    EXPECT_TRUE(Fits(label, label.font())) << designed << " px became " << fitted;
+    EXPECT_TRUE(fitted == designed || (fitted < designed && !Fits(label, font)))
+        << designed << " px became " << fitted;
   }
 }
 

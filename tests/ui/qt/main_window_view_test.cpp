@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -121,7 +122,7 @@ TEST_F(MainWindowViewTest, ShowsTheCountsGridsAndNameStripOfTheTypedName) {
                                : qobject_cast<const QLabel*>(widget)->text();
     EXPECT_EQ(actual, text) << DefinitionOf(id).name;
   }
-  EXPECT_EQ(label(Label3)->text(), "山\n田\n太\n郎") << "the filler takes no row";
+  EXPECT_EQ(label(Label3)->text(), "山\n田\n  \n太\n郎") << "the filler takes a row";
 
   click(Command2);
   const FortuneEntry work = FortuneOf(12);
@@ -132,15 +133,47 @@ TEST_F(MainWindowViewTest, ShowsTheCountsGridsAndNameStripOfTheTypedName) {
   EXPECT_EQ(label(Label21)->text(), ToQString(FortuneOf(9).Remark));
 }
 
-TEST_F(MainWindowViewTest, DrawsExactlyTheBracketsOfEachShape) {
+// What each row of the grabbed strip shows: the character of `name` (a space: nothing) that a
+// strip showing only that character draws alike, else "?". A row's last two pixel lines are left
+// out: the next row's character may rise into them.
+QString DrawnRows(NameStripLabel& strip, const QString& name) {
+  const auto row = [&strip](NameStripLabel& label, int index) {
+    return label.grab().toImage().copy(0, index * strip.rowPitch(), strip.width(),
+                                       strip.rowPitch() - 2);
+  };
+  NameStripLabel alone(nullptr);
+  alone.setFont(strip.font());
+  alone.setPalette(strip.palette());
+  alone.setAutoFillBackground(true);
+  alone.resize(strip.size());
+  QString rows;
+  for (int index = 0; (index + 1) * strip.rowPitch() <= strip.height(); ++index) {
+    QChar seen('?');
+    for (const QChar character : name) {
+      alone.setText(character);
+      seen = row(alone, 0) == row(strip, index) ? character : seen;
+    }
+    rows += seen;
+  }
+  return rows;
+}
+
+TEST_F(MainWindowViewTest, DrawsTheNameStripAndTheBracketsOfEachShape) {
   struct ShapeName {
     QString surname, given;
     NameShape shape;
+    QString rows;  // down the strip; a space is a row left empty
   };
   const std::vector<ShapeName> names = {
-      {"長谷川", "由美子", {3, 3}}, {"長谷川", "太郎", {3, 2}}, {"長谷川", "一", {3, 1}},
-      {"山田", "由美子", {2, 3}},   {"山田", "太郎", {2, 2}},   {"林", "由美子", {1, 3}},
-      {"林", "一", {1, 1}},
+      {"長谷川", "由美子", {3, 3}, "長谷川由美子"},
+      {"長谷川", "太郎", {3, 2}, "長谷川太郎 "},
+      {"長谷川", "一", {3, 1}, "長谷川一☆ "},
+      {"山田", "由美子", {2, 3}, "山田 由美子"},
+      {"山田", "太郎", {2, 2}, "山田 太郎 "},
+      {"山田", "一", {2, 1}, "山田 一☆ "},
+      {"林", "由美子", {1, 3}, "☆林 由美子"},
+      {"林", "太郎", {1, 2}, "☆林 太郎 "},
+      {"林", "一", {1, 1}, "☆林 一☆ "},
   };
   const QColor ground = ToColor(kWindowBackground);
   auto ink = [](const QImage& image, int twipsX, int twipsY) {
@@ -151,9 +184,12 @@ TEST_F(MainWindowViewTest, DrawsExactlyTheBracketsOfEachShape) {
     EXPECT_FALSE(ink(before, (line.x1 + line.x2) / 2, (line.y1 + line.y2) / 2))
         << DefinitionOf(line.id).name << " before any calculation";
   }
+  auto* strip = dynamic_cast<NameStripLabel*>(window.widgetOf(Label3));
+  ASSERT_NE(strip, nullptr);
   for (const ShapeName& name : names) {
     SCOPED_TRACE(name.surname + "/" + name.given);
     calculate(name.surname, name.given);
+    EXPECT_EQ(DrawnRows(*strip, name.rows), name.rows);
     std::set<ElementId> expected;
     for (const DiagramLine line : DiagramLinesFor(name.shape)) {
       expected.insert(ElementOf(line));
@@ -274,6 +310,11 @@ TEST_F(MainWindowViewTest, UsesTheDesignedFontsAtTheirPixelSizes) {
     EXPECT_EQ(window.widgetOf(id)->font().pixelSize(), pixels) << DefinitionOf(id).name;
   }
   EXPECT_TRUE(window.widgetOf(Command1)->font().bold());
+  for (const char* name : {"メニュー", "メニューヘルプ"}) {
+    const auto* dropDown = window.menuBar()->findChild<QMenu*>(QString::fromUtf8(name));
+    ASSERT_NE(dropDown, nullptr) << name;
+    EXPECT_EQ(dropDown->font().toString(), window.menuBar()->font().toString()) << name;
+  }
   const QString family = QFontInfo(window.widgetOf(Label3)->font()).family();
   EXPECT_TRUE(family == "IPAPGothic" || family == "ＭＳ Ｐゴシック" || family == "Noto Sans CJK JP")
       << family.toStdString();

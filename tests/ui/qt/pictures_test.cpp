@@ -2,6 +2,8 @@
 #include "ui/pictures.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -12,6 +14,9 @@
 #include <QImage>
 #include <QPoint>
 #include <gtest/gtest.h>
+
+#include "ui/qt/figure_painter.h"
+#include "ui/qt/picture_widget.h"
 
 namespace quendrel {
 namespace {
@@ -56,11 +61,16 @@ struct PictureCase {
 // inside black on a ground of the rating colour.
 // clang-format off
 const std::vector<PictureCase> kPictures = {
-    {Image1, "blue arrow down", Shape::Arrow, kBlue, kWhite, kBlue, {0, 1}, kNone, {}},
-    {Image2, "yellow arrow right", Shape::Arrow, kYellow, kWhite, kYellow, {1, 0}, kNone, {}},
-    {Image3, "red arrow up", Shape::Arrow, kRed, kWhite, kRed, {0, -1}, kNone, {}},
-    {Image4, "magenta arrow to NE", Shape::Arrow, kMagenta, kWhite, kMagenta, {1, -1}, kNone, {}},
-    {Image5, "cyan arrow to SW", Shape::Arrow, kCyan, kWhite, kCyan, {-1, 1}, kNone, {}},
+    {Image1, "blue arrow down", Shape::Arrow, kBlue, kWhite, kBlue, {0, 1}, kLeft,
+        {{kBlack, 1}, {kBlue, 0}}},
+    {Image2, "yellow arrow right", Shape::Arrow, kYellow, kWhite, kYellow, {1, 0}, kTop,
+        {{kBlack, 1}, {kYellow, 0}}},
+    {Image3, "red arrow up", Shape::Arrow, kRed, kWhite, kRed, {0, -1}, kBottom,
+        {{kBlack, 1}, {kRed, 0}}},
+    {Image4, "magenta arrow to NE", Shape::Arrow, kMagenta, kWhite, kMagenta, {1, -1}, kTop,
+        {{kBlack, 1}, {kMagenta, 0}}},
+    {Image5, "cyan arrow to SW", Shape::Arrow, kCyan, kWhite, kCyan, {-1, 1}, kBottom,
+        {{kBlack, 1}, {kCyan, 0}}},
     {Image6, "black disc", Shape::Disc, kBlack, kWhite, kBlack, {}, kAll, {{kBlack, kSize}}},
     {Image7, "ring", Shape::Ring, kYellow, kYellow, kWhite, {}, kAll, {{kBlack, 4}, {kWhite, 0}}},
     {Image8, "double ring", Shape::Ring, kRed, kRed, kWhite, {}, kAll,
@@ -130,6 +140,50 @@ std::string Walk(const QImage& image, QPoint p, QPoint step, QRgb ground,
   return Describe(runs);
 }
 
+// The image at one pixel per device pixel, each pixel in the nearest colour of the figure's
+// bitmap: a smoothed edge reads as the colour that covers most of the pixel.
+QImage InBitmapColours(const Figure& figure, QImage image) {
+  const std::map<QRgb, int> palette =
+      Census(QImage(figure.bitmap), QRect(0, 0, figure.size, figure.size));
+  image = image.convertToFormat(QImage::Format_ARGB32);
+  image.setDevicePixelRatio(1);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      const auto distance = [pixel](const auto& entry) {
+        return std::abs(qRed(pixel) - qRed(entry.first)) +
+               std::abs(qGreen(pixel) - qGreen(entry.first)) +
+               std::abs(qBlue(pixel) - qBlue(entry.first));
+      };
+      image.setPixel(x, y, std::ranges::min_element(palette, {}, distance)->first);
+    }
+  }
+  return image;
+}
+
+// The pixels in which the figure drawn at `scale`, reduced to its bitmap's size, differs from it.
+int DifferingWhenReduced(const Figure& figure, qreal scale) {
+  const QImage bitmap = InBitmapColours(figure, QImage(figure.bitmap));
+  const QImage reduced = InBitmapColours(
+      figure, RenderFigure(figure, scale)
+                  .scaled(bitmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  int differing = 0;
+  for (int y = 0; y < bitmap.height(); ++y) {
+    for (int x = 0; x < bitmap.width(); ++x) {
+      differing += reduced.pixel(x, y) != bitmap.pixel(x, y) ? 1 : 0;
+    }
+  }
+  return differing;
+}
+
+// How far a picture drawn at a higher scale may stray from its bitmap once reduced, as a share of
+// its pixels: at 1.5 a 1-unit outline is 2 device pixels, a third thicker than in the bitmap.
+struct HigherScale {
+  qreal scale;
+  int shareDiffering;  // at most 1 in this many pixels
+};
+constexpr HigherScale kHigherScales[] = {{1.5, 12}, {2, 32}};
+
 TEST(PicturesTest, EachIsAnOpaqueSquareOfItsOwnColoursFillingItsEdges) {
   for (const PictureCase& c : kPictures) {
     SCOPED_TRACE(c.what);
@@ -164,20 +218,28 @@ TEST(PicturesTest, EachIsAnOpaqueSquareOfItsOwnColoursFillingItsEdges) {
   }
 }
 
+struct WalkIn {
+  int side;
+  QPoint start, step;
+};
+
+// Walks along the centre lines of a picture drawn `scale` device pixels per unit.
+std::array<WalkIn, 4> WalksIn(qreal scale = 1) {
+  const int far = qRound(kSize * scale) - 1;
+  const int centre = static_cast<int>((kCentre + 0.5) * scale);
+  return {{{kLeft, {0, centre}, {1, 0}},
+           {kRight, {far, centre}, {-1, 0}},
+           {kTop, {centre, 0}, {0, 1}},
+           {kBottom, {centre, far}, {0, -1}}}};
+}
+
 TEST(PicturesTest, OutlinesAreClosedAndOfTheirThickness) {
-  const struct {
-    int side;
-    QPoint start, step;
-  } kWalks[] = {{kLeft, {0, kCentre}, {1, 0}},
-                {kRight, {kFar, kCentre}, {-1, 0}},
-                {kTop, {kCentre, 0}, {0, 1}},
-                {kBottom, {kCentre, kFar}, {0, -1}}};
   const QPoint kNeighbours[] = {{1, 0}, {-1, 0}, {0, 1},  {0, -1},
                                 {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
   for (const PictureCase& c : kPictures) {
     SCOPED_TRACE(c.what);
     const QImage image(PictureOf(c.image));
-    for (const auto& walk : kWalks) {
+    for (const WalkIn& walk : WalksIn()) {
       if ((c.sides & walk.side) != 0) {
         EXPECT_EQ(Walk(image, walk.start, walk.step, c.ground, c.profile), Describe(c.profile))
             << "walking in from side " << walk.side;
@@ -200,6 +262,43 @@ TEST(PicturesTest, OutlinesAreClosedAndOfTheirThickness) {
         }
       }
     }
+  }
+}
+
+TEST(PicturesTest, AtHigherScalesAreDrawnFromOutlinesOfOneWidthAfterTheirBitmaps) {
+  for (const auto& [scale, shareDiffering] : kHigherScales) {
+    for (const PictureCase& c : kPictures) {
+      SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(scale));
+      const Figure& figure = PictureFigure(c.image);
+      const QImage drawn = InBitmapColours(figure, RenderFigure(figure, scale));
+      ASSERT_EQ(drawn.width(), qRound(kSize * scale));
+      // Black runs across straight outlines are the outline's width in whole device pixels.
+      auto profile = c.profile;
+      for (auto& run : profile) {
+        run.length = run.colour == kBlack ? static_cast<int>(std::lround(run.length * scale)) : 0;
+      }
+      for (const WalkIn& walk : WalksIn(scale)) {
+        if ((c.sides & walk.side) != 0) {
+          EXPECT_EQ(Walk(drawn, walk.start, walk.step, c.ground, profile), Describe(profile))
+              << "walking in from side " << walk.side;
+        }
+      }
+      EXPECT_LE(DifferingWhenReduced(figure, scale), kSize * kSize / shareDiffering);
+    }
+  }
+}
+
+// Run at scale factors 1, 1.5 and 2: at 1 a widget shows the bitmap itself.
+TEST(PictureWidgetTest, ShowsItsFigureAtTheScreensResolution) {
+  for (const PictureCase& c : kPictures) {
+    const Figure& figure = PictureFigure(c.image);
+    PictureWidget widget(figure, nullptr);
+    widget.resize(kSize, kSize);
+    const qreal ratio = widget.devicePixelRatioF();
+    EXPECT_TRUE(
+        InBitmapColours(figure, widget.grab().toImage()) ==
+        InBitmapColours(figure, ratio == 1 ? QImage(figure.bitmap) : RenderFigure(figure, ratio)))
+        << c.what << " at " << ratio;
   }
 }
 
@@ -264,12 +363,16 @@ TEST(IconsTest, UseTheVgaPaletteWithMarkedCorners) {
                                0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF};
   const struct {
     const char* what;
-    Xpm xpm;
+    const Figure& figure;
     int size, corner;
-  } kIcons[] = {{"32 px", Icon32(), 32, 5}, {"16 px", Icon16(), 16, 4}};
+  } kIcons[] = {{"32 px", Icon32Figure(), 32, 5}, {"16 px", Icon16Figure(), 16, 4}};
   for (const auto& icon : kIcons) {
     SCOPED_TRACE(icon.what);
-    const QImage image(icon.xpm);
+    for (const auto& [scale, shareDiffering] : kHigherScales) {
+      EXPECT_LE(DifferingWhenReduced(icon.figure, scale), icon.size * icon.size / shareDiffering)
+          << "drawn at " << scale;
+    }
+    const QImage image(icon.figure.bitmap);
     if (image.size() != QSize(icon.size, icon.size)) {
       ADD_FAILURE() << "wrong size";
       continue;

@@ -52,6 +52,9 @@ int main(int argc, char* argv[]) {
   ok = SaveCalculated(folder, QStringLiteral("yamada-taro"), QStringLiteral("山田"),
                       QStringLiteral("太郎")) &&
        ok;
+  ok = SaveCalculated(folder, QStringLiteral("hayashi-hajime"), QStringLiteral("林"),
+                      QStringLiteral("一")) &&
+       ok;
   ok = SaveCalculated(folder, QStringLiteral("hasegawa-yumiko"), QStringLiteral("長谷川"),
                       QStringLiteral("由美子")) &&
        ok;
