@@ -8,8 +8,13 @@ set(expected
   usr/share/applications/io.github.quendrel.Quendrel.desktop
   usr/share/doc/quendrel/changelog.gz
   usr/share/doc/quendrel/copyright
-  usr/share/icons/hicolor/16x16/apps/quendrel.png
-  usr/share/icons/hicolor/32x32/apps/quendrel.png
+  usr/share/icons/hicolor/128x128/apps/io.github.quendrel.Quendrel.png
+  usr/share/icons/hicolor/16x16/apps/io.github.quendrel.Quendrel.png
+  usr/share/icons/hicolor/256x256/apps/io.github.quendrel.Quendrel.png
+  usr/share/icons/hicolor/32x32/apps/io.github.quendrel.Quendrel.png
+  usr/share/icons/hicolor/48x48/apps/io.github.quendrel.Quendrel.png
+  usr/share/icons/hicolor/64x64/apps/io.github.quendrel.Quendrel.png
+  usr/share/icons/hicolor/scalable/apps/io.github.quendrel.Quendrel.svg
   usr/share/man/man1/quendrel.1.gz
   usr/share/metainfo/io.github.quendrel.Quendrel.metainfo.xml
 )

@@ -15,6 +15,7 @@
 #include <QPoint>
 #include <gtest/gtest.h>
 
+#include "tests/ui/qt/bitmap_likeness.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/picture_widget.h"
 
@@ -22,6 +23,9 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
+using testing::Census;
+using testing::DifferingFromBitmap;
+using testing::InBitmapColours;
 
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;
@@ -93,16 +97,6 @@ std::string Hex(QRgb colour) {
   return QColor::fromRgba(colour).name(QColor::HexArgb).toStdString();
 }
 
-std::map<QRgb, int> Census(const QImage& image, QRect area) {
-  std::map<QRgb, int> counts;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      ++counts[image.pixel(x, y)];
-    }
-  }
-  return counts;
-}
-
 int FigurePixels(const QImage& image, QRgb ground, QPoint from, QPoint step) {
   int count = 0;
   for (QPoint p = from; image.rect().contains(p); p += step) {
@@ -140,40 +134,9 @@ std::string Walk(const QImage& image, QPoint p, QPoint step, QRgb ground,
   return Describe(runs);
 }
 
-// The image at one pixel per device pixel, each pixel in the nearest colour of the figure's
-// bitmap: a smoothed edge reads as the colour that covers most of the pixel.
-QImage InBitmapColours(const Figure& figure, QImage image) {
-  const std::map<QRgb, int> palette =
-      Census(QImage(figure.bitmap), QRect(0, 0, figure.size, figure.size));
-  image = image.convertToFormat(QImage::Format_ARGB32);
-  image.setDevicePixelRatio(1);
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      const auto distance = [pixel](const auto& entry) {
-        return std::abs(qRed(pixel) - qRed(entry.first)) +
-               std::abs(qGreen(pixel) - qGreen(entry.first)) +
-               std::abs(qBlue(pixel) - qBlue(entry.first));
-      };
-      image.setPixel(x, y, std::ranges::min_element(palette, {}, distance)->first);
-    }
-  }
-  return image;
-}
-
 // The pixels in which the figure drawn at `scale`, reduced to its bitmap's size, differs from it.
 int DifferingWhenReduced(const Figure& figure, qreal scale) {
-  const QImage bitmap = InBitmapColours(figure, QImage(figure.bitmap));
-  const QImage reduced = InBitmapColours(
-      figure, RenderFigure(figure, scale)
-                  .scaled(bitmap.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-  int differing = 0;
-  for (int y = 0; y < bitmap.height(); ++y) {
-    for (int x = 0; x < bitmap.width(); ++x) {
-      differing += reduced.pixel(x, y) != bitmap.pixel(x, y) ? 1 : 0;
-    }
-  }
-  return differing;
+  return DifferingFromBitmap(figure, RenderFigure(figure, scale));
 }
 
 // How far a picture drawn at a higher scale may stray from its bitmap once reduced, as a share of
