@@ -14,6 +14,7 @@
 #include "ui/name_strip.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/client_area.h"
+#include "ui/qt/command_button.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_conversions.h"
@@ -70,11 +71,8 @@ QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model
       return CreateLabel(layout, parent);
     case ElementKind::Picture:
       return new PictureWidget(ToPixmap(PictureOf(layout.id)), parent);
-    case ElementKind::CommandButton: {
-      auto* button = new QPushButton(TextOf(model, layout.id), parent);
-      button->setAutoDefault(false);
-      return button;
-    }
+    case ElementKind::CommandButton:
+      return new CommandButton(TextOf(model, layout.id), parent);
     case ElementKind::Shape:
     case ElementKind::Line:
     case ElementKind::Menu:

@@ -3,7 +3,9 @@
 #include "ui/qt/main_window_view.h"
 
 #include <algorithm>
+#include <deque>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -287,14 +290,38 @@ TEST_F(MainWindowViewTest, TabsThroughTheBoxesAndButtonsInOrder) {
   }
 }
 
-TEST_F(MainWindowViewTest, IgnoresEnterAndEscape) {
-  calculate("山田", "太郎");
-  window.widgetOf(Command2)->setFocus();
-  QTest::keyClick(window.widgetOf(Command2), Qt::Key_Return);
-  QTest::keyClick(window.widgetOf(Command2), Qt::Key_Escape);
-  EXPECT_EQ(label(Label21)->text(), "") << "Enter pressed no button";
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_EQ(exits, 0);
+TEST_F(MainWindowViewTest, PressesTheFocusedButtonByKeyboardAndNoButtonFromATextBox) {
+  struct Press {
+    ElementId focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<ElementId> pressed;
+  };
+  const std::vector<Press> presses = {
+      {Command1, Qt::Key_Return, Qt::NoModifier, Command1},
+      {Command2, Qt::Key_Enter, Qt::KeypadModifier, Command2},
+      {Command2, Qt::Key_Space, Qt::NoModifier, Command2},
+      {Command3, Qt::Key_Return, Qt::NoModifier, Command3},
+      {Command2, Qt::Key_Escape, Qt::NoModifier, std::nullopt},
+      {Text1, Qt::Key_Return, Qt::NoModifier, std::nullopt},
+      {Text2, Qt::Key_Enter, Qt::KeypadModifier, std::nullopt},
+      {Text8, Qt::Key_Escape, Qt::NoModifier, std::nullopt},
+  };
+  for (const Press& press : presses) {
+    SCOPED_TRACE(std::string(DefinitionOf(press.focus).name) + " " + std::to_string(press.key));
+    const ElementId buttons[] = {Command1, Command2, Command3};
+    std::deque<QSignalSpy> spies;
+    for (const ElementId button : buttons) {
+      spies.emplace_back(static_cast<QPushButton*>(window.widgetOf(button)), &QPushButton::clicked);
+    }
+    window.widgetOf(press.focus)->setFocus();
+    QTest::keyClick(window.widgetOf(press.focus), press.key, press.modifiers);
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+      EXPECT_EQ(spies[i].count(), press.pressed == buttons[i] ? 1 : 0)
+          << DefinitionOf(buttons[i]).name;
+    }
+  }
+  EXPECT_EQ(exits, 1) << "only Return on 終　了 ended the program";
 }
 
 TEST_F(MainWindowViewTest, EndsFromTheExitButtonAndTheMenuAccessKeys) {
