@@ -18,6 +18,7 @@
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/text_box.h"
 #include "ui/stroke_calculation.h"
 
 namespace quendrel {
@@ -55,18 +56,11 @@ QLabel* CreateLabel(const ElementLayout& layout, QWidget* parent) {
   return label;
 }
 
-QLineEdit* CreateTextBox(const ElementLayout& layout, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  // The model keeps the name boxes to three characters as a reader counts them; Qt's own
-  // maxLength counts UTF-16 units and would refuse 𠮷野家.
-  box->setAttribute(Qt::WA_InputMethodEnabled, layout.inputMethod != InputMethod::Off);
-  return box;
-}
-
 QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model, QWidget* parent) {
   switch (DefinitionOf(layout.id).kind) {
     case ElementKind::TextBox:
-      return CreateTextBox(layout, parent);
+      return new TextBox(layout.inputMethod != InputMethod::Off,
+                         DefinitionOf(layout.id).maxCharacters, parent);
     case ElementKind::Label:
       return CreateLabel(layout, parent);
     case ElementKind::Picture:
@@ -151,8 +145,13 @@ void MainWindowView::createMenus() {
 void MainWindowView::connectCommands() {
   for (const ElementId box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8}) {
     auto* edit = static_cast<QLineEdit*>(widgetOf(box));
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, box](const QString& text) { model_.setText(box, text.toStdString()); });
+    // Every change reaches the model, whoever made it: the user, undo, an input method or
+    // assistive technology, which sets the text as a whole.
+    connect(edit, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+      if (text != TextOf(model_, box)) {
+        model_.setText(box, text.toStdString());
+      }
+    });
   }
   const auto onClick = [this](ElementId id, auto handler) {
     connect(static_cast<QPushButton*>(widgetOf(id)), &QPushButton::clicked, this, handler);
