@@ -291,6 +291,19 @@ TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
   }
 }
 
+TEST_F(MainWindowViewTest, CalculatesFromTextThatAssistiveTechnologySet) {
+  for (const auto& [id, text] : {std::pair{Text1, "長谷川由美子"}, std::pair{Text2, "由美子"}}) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box(id));
+    ASSERT_NE(accessible->editableTextInterface(), nullptr);
+    // What AT-SPI's EditableText.SetTextContents does.
+    accessible->editableTextInterface()->replaceText(
+        0, accessible->textInterface()->characterCount(), text);
+  }
+  click(Command1);
+  EXPECT_EQ(box(Text1)->text(), "長谷川");
+  EXPECT_EQ(label(Label8)->text(), "35");
+}
+
 TEST_F(MainWindowViewTest, UndoesAndRedoesACutPasteInTheBoxAndTheModel) {
   TypeText(box(Text1), "山");
   QApplication::clipboard()->setText("田太郎です");
