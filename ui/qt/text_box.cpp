@@ -64,13 +64,20 @@ class TextBox::Limit final : public QValidator {
 };
 
 TextBox::TextBox(bool inputMethod, std::size_t maxCharacters, QWidget* parent)
-    : QLineEdit(parent), maxCharacters_(maxCharacters) {
+    : QLineEdit(parent), inputMethod_(inputMethod), maxCharacters_(maxCharacters) {
   setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
   if (maxCharacters != 0) {
     setValidator(new Limit(*this));
     // Qt leaves the text as it was only when it undoes a refused edit.
     connect(this, &QLineEdit::textChanged, this, [this] { pending_.reset(); });
   }
+}
+
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+  if (query == Qt::ImEnabled && !inputMethod_) {
+    return false;
+  }
+  return QLineEdit::inputMethodQuery(query);
 }
 
 bool TextBox::event(QEvent* event) {
