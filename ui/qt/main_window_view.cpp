@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/main_window_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "ui/accessible_names.h"
 #include "ui/appraisal.h"
 #include "ui/layout.h"
 #include "ui/name_strip.h"
@@ -76,13 +78,6 @@ QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model
   return nullptr;
 }
 
-QString AccessibleNameOf(ElementId id) {
-  if (DefinitionOf(id).kind == ElementKind::Picture) {
-    return QStringLiteral("評価の絵 %1").arg(ToQString(DefinitionOf(id).name));
-  }
-  return {};
-}
-
 }  // namespace
 
 MainWindowView::MainWindowView(EndApplication endApplication)
@@ -93,6 +88,7 @@ MainWindowView::MainWindowView(EndApplication endApplication)
   icon.addPixmap(ToPixmap(Icon16()));
   setWindowIcon(icon);
   setFont(FontFor({}));
+  QAccessible::installFactory(PictureAccessibility);
 
   clientArea_ = new ClientArea(model_, this);
   setCentralWidget(clientArea_);
@@ -125,9 +121,6 @@ void MainWindowView::createElements() {
     widget->setFont(FontFor(layout.font));
     ApplyColours(widget, layout);
     widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
-    if (const QString name = AccessibleNameOf(layout.id); !name.isEmpty()) {
-      widget->setAccessibleName(name);
-    }
     widget->raise();  // the layouts run from the bottom of the stack up
     present(layout.id);
   }
@@ -187,9 +180,10 @@ void MainWindowView::present(ElementId id) {
     edit->setText(text);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(id == Label3 ? ToQString(NameStripRows(model_.text(id))) : text);
-    if (id == Label3) {
-      label->setAccessibleName(text.simplified());
-    }
+  }
+  if (const QString name = ToQString(AccessibleName(model_, id));
+      widget->accessibleName() != name) {
+    widget->setAccessibleName(name);
   }
 }
 

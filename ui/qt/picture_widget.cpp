@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace quendrel {
@@ -14,6 +15,12 @@ void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawPixmap(QRect(QPoint(0, 0), pixmap_.size()), pixmap_);
+}
+
+QAccessibleInterface* PictureAccessibility(const QString& /*className*/, QObject* object) {
+  auto* picture = dynamic_cast<PictureWidget*>(object);
+  // Qt's accessibility cache owns the interfaces that factories make.
+  return picture != nullptr ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
 }
 
 }  // namespace quendrel

@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QAccessibleInterface;
+
 namespace quendrel {
 
 // A pixel picture drawn at its designed size; when the screen scales, every pixel grows into a
@@ -18,5 +20,9 @@ class PictureWidget final : public QWidget {
  private:
   QPixmap pixmap_;
 };
+
+// For QAccessible::installFactory: a screen reader meets a picture as an image (AT-SPI "image"),
+// named as the widget's accessible name says, and not showing while the widget is hidden.
+QAccessibleInterface* PictureAccessibility(const QString& className, QObject* object);
 
 }  // namespace quendrel

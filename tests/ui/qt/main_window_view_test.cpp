@@ -477,18 +477,63 @@ TEST_F(MainWindowViewTest, OpensTheModalAboutDialogFromItsAccessKeysAndStaysIner
   EXPECT_EQ(label(Label8)->text(), "21");
 }
 
-TEST_F(MainWindowViewTest, NamesPicturesAndTheNameStripForScreenReaders) {
-  calculate("山田", "太郎");
-  click(Command2);
-  for (const ElementId picture : {Image4, Image10, Image12}) {
-    EXPECT_FALSE(window.widgetOf(picture)->accessibleName().isEmpty());
+TEST_F(MainWindowViewTest, NamesWhatEachElementShowsForScreenReaders) {
+  const auto line = [](int number, AppraisalTheme theme) {
+    return ToQString(TrendLine(*FindFortune(number), theme));
+  };
+  struct Stage {
+    QString surname, given;  // calculated and appraised unless empty
+    std::vector<std::pair<ElementId, QString>> names;
+  };
+  const std::vector<Stage> stages = {
+      {"",
+       "",
+       {{Text1, "姓"},
+        {Text2, "名"},
+        {Text3, "姓の1文字目の画数"},
+        {Text8, "名の3文字目の画数"},
+        {Label3, "＊画数計算＊"},
+        {Label4, "天格"},
+        {Label5, "人格"},
+        {Label14, "未来 これからの運勢"},
+        {Image1, "未来 急下降"},
+        {Image11, "対人 急下降"}}},
+      {"長谷川",
+       "由美子",
+       {{Label3, "長谷川 由美子"},
+        {Label4, "天格 18"},
+        {Label5, "人格 8"},
+        {Label6, "地格 17"},
+        {Label7, "外格 27"},
+        {Label8, "総格 35"},
+        {Label14, "未来 " + line(35, AppraisalTheme::Future)},
+        {Label16, "仕事 " + line(27, AppraisalTheme::Work)},
+        {Label17, "対人 " + line(35, AppraisalTheme::Relations)},
+        {Label21, ToQString(FindFortune(8)->Remark)},
+        {Image4, "未来 上昇"},
+        {Image9, "仕事 上昇"},
+        {Image12, "対人 上昇"}}},
+      {"林", "一", {{Label3, "林 一"}, {Label7, "外格 0"}, {Label16, "仕事"}}},
+  };
+  for (const Stage& stage : stages) {
+    if (!stage.surname.isEmpty()) {
+      calculate(stage.surname, stage.given);
+      click(Command2);
+    }
+    for (const auto& [id, name] : stage.names) {
+      const QAccessibleInterface* heard =
+          QAccessible::queryAccessibleInterface(window.widgetOf(id));
+      EXPECT_EQ(heard->text(QAccessible::Name), name) << DefinitionOf(id).name;
+    }
   }
-  QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(label(Label3));
-  ASSERT_NE(strip, nullptr);
-  EXPECT_EQ(strip->text(QAccessible::Name), "山田 太郎");
-  QAccessibleInterface* remark = QAccessible::queryAccessibleInterface(label(Label21));
-  ASSERT_NE(remark, nullptr);
-  EXPECT_EQ(remark->text(QAccessible::Name), label(Label21)->text());
+  for (std::size_t i = IndexOf(Image1); i <= IndexOf(Image15); ++i) {
+    const auto picture = static_cast<ElementId>(i);
+    const QAccessibleInterface* heard =
+        QAccessible::queryAccessibleInterface(window.widgetOf(picture));
+    EXPECT_EQ(heard->role(), QAccessible::Graphic);
+    EXPECT_EQ(heard->state().invisible, !window.model().isVisible(picture))
+        << DefinitionOf(picture).name;
+  }
 }
 
 TEST(MainWindowExit, EndsTheEventLoopWithStatusZero) {
