@@ -3,7 +3,7 @@
 # missing, configures, builds, and then starts the program or runs every test.
 
 PACKAGES := g++ cmake ninja-build pkg-config libicu-dev libgtest-dev qt6-base-dev \
-            fonts-ipafont-gothic xvfb xauth \
+            fonts-ipafont-gothic xvfb xauth dbus-daemon at-spi2-core python3-pyatspi \
             desktop-file-utils appstream dpkg-dev file x11-utils \
             clang libclang-rt-14-dev clang-format clang-tidy libbenchmark-dev time
 PRESET := dev
