@@ -25,12 +25,15 @@ std::optional<Insertion> InsertionOf(const QString& text, qsizetype start, qsize
   const QString tail = text.mid(end);
   if (caret >= head.size() && caret == attempt.size() - tail.size() && attempt.startsWith(head) &&
       attempt.endsWith(tail)) {
-    return Insertion{head, attempt.mid(head.size(), caret - head.size()), tail};
+    return Insertion{
+        .before = head, .inserted = attempt.mid(head.size(), caret - head.size()), .after = tail};
   }
   const QString after = attempt.mid(caret);
   const QString before = text.left(text.size() - after.size());
   if (text.endsWith(after) && before.size() <= caret && attempt.startsWith(before)) {
-    return Insertion{before, attempt.mid(before.size(), caret - before.size()), after};
+    return Insertion{.before = before,
+                     .inserted = attempt.mid(before.size(), caret - before.size()),
+                     .after = after};
   }
   return std::nullopt;
 }
@@ -85,7 +88,7 @@ bool TextBox::event(QEvent* event) {
     return QLineEdit::event(event);
   }
   const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
-  before_ = {text(), start, start + selectionLength()};
+  before_ = {.text = text(), .start = start, .end = start + selectionLength()};
   pending_.reset();
   refused_ = false;
   const bool handled = QLineEdit::event(event);

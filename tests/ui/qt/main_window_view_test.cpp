@@ -3,6 +3,7 @@
 #include "ui/qt/main_window_view.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -223,7 +224,7 @@ TEST_F(MainWindowViewTest, ShowsOneRatingPicturePerRowInItsPixels) {
 }
 
 TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
-  enum class How { Type, Paste, MenuPaste, Commit, Preedit, Drop };
+  enum class How : std::uint8_t { Type, Paste, MenuPaste, Commit, Preedit, Drop };
   struct Edit {
     QString start;
     int selectFrom, selectTo;  // the caret alone where they are equal
@@ -479,7 +480,7 @@ TEST_F(MainWindowViewTest, OpensTheModalAboutDialogFromItsAccessKeysAndStaysIner
 
 TEST_F(MainWindowViewTest, NamesWhatEachElementShowsForScreenReaders) {
   const auto line = [](int number, AppraisalTheme theme) {
-    return ToQString(TrendLine(*FindFortune(number), theme));
+    return ToQString(TrendLine(FindFortune(number).value_or(FortuneEntry{}), theme));
   };
   struct Stage {
     QString surname, given;  // calculated and appraised unless empty
@@ -509,7 +510,7 @@ TEST_F(MainWindowViewTest, NamesWhatEachElementShowsForScreenReaders) {
         {Label14, "未来 " + line(35, AppraisalTheme::Future)},
         {Label16, "仕事 " + line(27, AppraisalTheme::Work)},
         {Label17, "対人 " + line(35, AppraisalTheme::Relations)},
-        {Label21, ToQString(FindFortune(8)->Remark)},
+        {Label21, ToQString(FindFortune(8).value_or(FortuneEntry{}).Remark)},
         {Image4, "未来 上昇"},
         {Image9, "仕事 上昇"},
         {Image12, "対人 上昇"}}},

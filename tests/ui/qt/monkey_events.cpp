@@ -143,10 +143,10 @@ MonkeyEvent RandomEvent(std::mt19937_64& random) {
     return {MonkeyAction::Type, 0, RandomText(random, 1 + random() % 4)};
   }
   if (roll < 280) {
-    return {MonkeyAction::Commit, 0, RandomText(random, 1 + random() % 4)};
+    return {MonkeyAction::Commit, 0, RandomText(random, 1 + (random() % 4))};
   }
   if (roll < 300) {
-    return {MonkeyAction::Assist, 0, RandomText(random, 1 + random() % 8)};
+    return {MonkeyAction::Assist, 0, RandomText(random, 1 + (random() % 8))};
   }
   if (roll < 400) {
     return {MonkeyAction::Paste, 0, RandomText(random, 1 + random() % 8)};
