@@ -2,6 +2,8 @@
 #include "ui/accessible_names.h"
 
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
 #include <utility>
 
