@@ -16,6 +16,7 @@ packages="
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-19 clang-format-19 clang-tidy-19 libclang-rt-19-dev
   fonts-ipafont-gothic xvfb xauth x11-utils weston time file
+  dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev devscripts lintian
 "
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/main_window_view.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "ui/accessible_names.h"
 #include "ui/appraisal.h"
 #include "ui/layout.h"
 #include "ui/name_strip.h"
@@ -15,9 +17,11 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/client_area.h"
+#include "ui/qt/command_button.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/text_box.h"
 #include "ui/stroke_calculation.h"
 
 namespace quendrel {
@@ -55,27 +59,17 @@ QLabel* CreateLabel(const ElementLayout& layout, QWidget* parent) {
   return label;
 }
 
-QLineEdit* CreateTextBox(const ElementLayout& layout, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  // The model keeps the name boxes to three characters as a reader counts them; Qt's own
-  // maxLength counts UTF-16 units and would refuse 𠮷野家.
-  box->setAttribute(Qt::WA_InputMethodEnabled, layout.inputMethod != InputMethod::Off);
-  return box;
-}
-
 QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model, QWidget* parent) {
   switch (DefinitionOf(layout.id).kind) {
     case ElementKind::TextBox:
-      return CreateTextBox(layout, parent);
+      return new TextBox(layout.inputMethod != InputMethod::Off,
+                         DefinitionOf(layout.id).maxCharacters, parent);
     case ElementKind::Label:
       return CreateLabel(layout, parent);
     case ElementKind::Picture:
       return new PictureWidget(PictureFigure(layout.id), parent);
-    case ElementKind::CommandButton: {
-      auto* button = new QPushButton(TextOf(model, layout.id), parent);
-      button->setAutoDefault(false);
-      return button;
-    }
+    case ElementKind::CommandButton:
+      return new CommandButton(TextOf(model, layout.id), parent);
     case ElementKind::Shape:
     case ElementKind::Line:
     case ElementKind::Menu:
@@ -85,13 +79,6 @@ QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model
   return nullptr;
 }
 
-QString AccessibleNameOf(ElementId id) {
-  if (DefinitionOf(id).kind == ElementKind::Picture) {
-    return QStringLiteral("評価の絵 %1").arg(ToQString(DefinitionOf(id).name));
-  }
-  return {};
-}
-
 }  // namespace
 
 MainWindowView::MainWindowView(EndApplication endApplication)
@@ -99,6 +86,7 @@ MainWindowView::MainWindowView(EndApplication endApplication)
   setWindowTitle(ToQString(DefinitionOf(Label15).text));
   setWindowIcon(ApplicationIcon(devicePixelRatioF()));
   setFont(FontFor({}));
+  QAccessible::installFactory(PictureAccessibility);
 
   clientArea_ = new ClientArea(model_, this);
   setCentralWidget(clientArea_);
@@ -131,9 +119,6 @@ void MainWindowView::createElements() {
     widget->setFont(FontFor(layout.font));
     ApplyColours(widget, layout);
     widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
-    if (const QString name = AccessibleNameOf(layout.id); !name.isEmpty()) {
-      widget->setAccessibleName(name);
-    }
     widget->raise();  // the layouts run from the bottom of the stack up
     present(layout.id);
   }
@@ -156,8 +141,13 @@ void MainWindowView::createMenus() {
 void MainWindowView::connectCommands() {
   for (const ElementId box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8}) {
     auto* edit = static_cast<QLineEdit*>(widgetOf(box));
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, box](const QString& text) { model_.setText(box, text.toStdString()); });
+    // Every change reaches the model, whoever made it: the user, undo, an input method or
+    // assistive technology, which sets the text as a whole.
+    connect(edit, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+      if (text != TextOf(model_, box)) {
+        model_.setText(box, text.toStdString());
+      }
+    });
   }
   const auto onClick = [this](ElementId id, auto handler) {
     connect(static_cast<QPushButton*>(widgetOf(id)), &QPushButton::clicked, this, handler);
@@ -193,9 +183,10 @@ void MainWindowView::present(ElementId id) {
     edit->setText(text);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(id == Label3 ? ToQString(NameStripRows(model_.text(id))) : text);
-    if (id == Label3) {
-      label->setAccessibleName(text.simplified());
-    }
+  }
+  if (const QString name = ToQString(AccessibleName(model_, id));
+      widget->accessibleName() != name) {
+    widget->setAccessibleName(name);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include "ui/qt/figure_painter.h"
@@ -24,6 +25,12 @@ void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
   const QPointF origin = toDevice.map(QPointF(0, 0));
   const QPointF whole(std::round(origin.x()), std::round(origin.y()));
   painter.drawPixmap(toDevice.inverted().map(whole), pixmap_);
+}
+
+QAccessibleInterface* PictureAccessibility(const QString& /*className*/, QObject* object) {
+  auto* picture = dynamic_cast<PictureWidget*>(object);
+  // Qt's accessibility cache owns the interfaces that factories make.
+  return picture != nullptr ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
 }
 
 }  // namespace quendrel

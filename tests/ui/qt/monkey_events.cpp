@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <random>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -138,8 +140,14 @@ QString RandomText(std::mt19937_64& random, std::size_t pieces) {
 MonkeyEvent RandomEvent(std::mt19937_64& random) {
   const auto pick = [&random](std::size_t n) { return static_cast<int>(random() % n); };
   const int roll = pick(1000);
-  if (roll < 300) {
+  if (roll < 250) {
     return {MonkeyAction::Type, 0, RandomText(random, 1 + (random() % 4))};
+  }
+  if (roll < 280) {
+    return {MonkeyAction::Commit, 0, RandomText(random, 1 + (random() % 4))};
+  }
+  if (roll < 300) {
+    return {MonkeyAction::Assist, 0, RandomText(random, 1 + (random() % 8))};
   }
   if (roll < 400) {
     return {MonkeyAction::Paste, 0, RandomText(random, 1 + (random() % 8))};
@@ -167,6 +175,15 @@ QWidget* FocusOr(QWidget& window) {
 void Paste(QWidget& window, const QString& text) {
   QApplication::clipboard()->setText(text);
   QTest::keyClick(FocusOr(window), Qt::Key_V, Qt::ControlModifier);
+}
+
+// As AT-SPI's EditableText.SetTextContents does.
+void SetAsAssistiveTechnology(QWidget& window, const QString& text) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(FocusOr(window));
+  if (accessible != nullptr && accessible->editableTextInterface() != nullptr) {
+    accessible->editableTextInterface()->replaceText(
+        0, accessible->textInterface()->characterCount(), text);
+  }
 }
 
 void ClickThroughWindowSystem(MainWindowView& window, ElementId id) {
@@ -262,6 +279,10 @@ std::string Describe(const MonkeyEvent& event) {
   switch (event.action) {
     case MonkeyAction::Type:
       return "type " + Escaped(event.text).toStdString();
+    case MonkeyAction::Commit:
+      return "commit " + Escaped(event.text).toStdString();
+    case MonkeyAction::Assist:
+      return "set " + Escaped(event.text).toStdString() + " as assistive technology";
     case MonkeyAction::Paste:
       return "paste " + Escaped(event.text).toStdString();
     case MonkeyAction::HugePaste:
@@ -283,6 +304,15 @@ void Perform(MainWindowView& window, const MonkeyEvent& event, MonkeyOutcome& ou
   switch (event.action) {
     case MonkeyAction::Type:
       TypeText(FocusOr(window), event.text);
+      break;
+    case MonkeyAction::Commit: {
+      QInputMethodEvent commit;
+      commit.setCommitString(event.text);
+      QApplication::sendEvent(FocusOr(window), &commit);
+      break;
+    }
+    case MonkeyAction::Assist:
+      SetAsAssistiveTechnology(window, event.text);
       break;
     case MonkeyAction::Paste:
       Paste(window, event.text);

@@ -15,6 +15,8 @@ namespace quendrel::testing {
 
 enum class MonkeyAction : std::uint8_t {
   Type,         // `text` typed into the focused widget
+  Commit,       // `text` committed there by an input method
+  Assist,       // `text` set there as a whole by assistive technology
   Paste,        // `text` pasted there with Ctrl+V
   HugePaste,    // a 1 MiB text pasted there
   ClickButton,  // `which`: Command1, Command2, Command3

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/text_box.h"
+
+#include <utility>
+
+#include <QDropEvent>
+#include <QMenu>
+#include <QValidator>
+
+#include "ui/character_limit.h"
+
+namespace quendrel {
+namespace {
+
+struct Insertion {
+  QString before, inserted, after;
+};
+
+// The text an edit inserted, from the box before it and the text Qt validates, with the caret
+// after the insertion. Typing, a paste or a commit replace the range the edit found; a drop
+// first moves the caret to where it lands.
+std::optional<Insertion> InsertionOf(const QString& text, qsizetype start, qsizetype end,
+                                     const QString& attempt, qsizetype caret) {
+  const QString head = text.left(start);
+  const QString tail = text.mid(end);
+  if (caret >= head.size() && caret == attempt.size() - tail.size() && attempt.startsWith(head) &&
+      attempt.endsWith(tail)) {
+    return Insertion{
+        .before = head, .inserted = attempt.mid(head.size(), caret - head.size()), .after = tail};
+  }
+  const QString after = attempt.mid(caret);
+  const QString before = text.left(text.size() - after.size());
+  if (text.endsWith(after) && before.size() <= caret && attempt.startsWith(before)) {
+    return Insertion{.before = before,
+                     .inserted = attempt.mid(before.size(), caret - before.size()),
+                     .after = after};
+  }
+  return std::nullopt;
+}
+
+// The events by which a user edits the box; Qt also sends it queries, from inside its edits too.
+bool MayEdit(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::KeyPress:
+    case QEvent::InputMethod:
+    case QEvent::Drop:
+    case QEvent::MouseButtonRelease:  // pastes the selection on X11
+    case QEvent::ContextMenu:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+class TextBox::Limit final : public QValidator {
+ public:
+  explicit Limit(TextBox& box) : QValidator(&box), box_(box) {}
+
+  State validate(QString& input, int& pos) const override {
+    return box_.admits(input, pos) ? Acceptable : Invalid;
+  }
+
+ private:
+  TextBox& box_;
+};
+
+TextBox::TextBox(bool inputMethod, std::size_t maxCharacters, QWidget* parent)
+    : QLineEdit(parent), inputMethod_(inputMethod), maxCharacters_(maxCharacters) {
+  setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
+  if (maxCharacters != 0) {
+    setValidator(new Limit(*this));
+    // Qt leaves the text as it was only when it undoes a refused edit.
+    connect(this, &QLineEdit::textChanged, this, [this] { pending_.reset(); });
+  }
+}
+
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+  if (query == Qt::ImEnabled && !inputMethod_) {
+    return false;
+  }
+  return QLineEdit::inputMethodQuery(query);
+}
+
+bool TextBox::event(QEvent* event) {
+  if (!MayEdit(*event)) {
+    return QLineEdit::event(event);
+  }
+  const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
+  before_ = {.text = text(), .start = start, .end = start + selectionLength()};
+  pending_.reset();
+  refused_ = false;
+  const bool handled = QLineEdit::event(event);
+  // A source that moves its text away would lose what the box did not take.
+  if (refused_ && event->type() == QEvent::Drop) {
+    static_cast<QDropEvent*>(event)->setDropAction(Qt::CopyAction);
+  }
+  insertPending();
+  return handled;
+}
+
+// The menu's commands run after the event that opened it.
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  for (QAction* action : menu->actions()) {
+    connect(action, &QAction::triggered, this, &TextBox::insertPending);
+  }
+  menu->popup(event->globalPos());
+}
+
+bool TextBox::admits(const QString& attempt, qsizetype caret) {
+  if (!ExceedsCharacters(attempt.toStdString(), maxCharacters_)) {
+    return true;
+  }
+  refused_ = true;
+  if (const auto insertion =
+          InsertionOf(before_.text, before_.start, before_.end, attempt, caret)) {
+    const std::string fitting =
+        FittingInsertion(insertion->before.toStdString(), insertion->inserted.toStdString(),
+                         insertion->after.toStdString(), maxCharacters_);
+    if (!fitting.empty()) {
+      pending_ = QString::fromStdString(fitting);
+    }
+  }
+  return false;
+}
+
+void TextBox::insertPending() {
+  if (const std::optional<QString> fitting = std::exchange(pending_, std::nullopt)) {
+    insert(*fitting);
+  }
+}
+
+}  // namespace quendrel
