@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ranges>
 
 #include <QPainter>
 #include <QPolygonF>
@@ -42,10 +43,10 @@ qreal Snap(qreal units, const Axis& axis) {
   return (device + axis.shift < from ? below : below + 1) + axis.shift;
 }
 
-// The middle of the points' extent along one axis.
-qreal Middle(std::span<const FigurePoint> points, double FigurePoint::* axis) {
-  const auto [low, high] = std::ranges::minmax(points, {}, axis);
-  return ((low.*axis) + (high.*axis)) / 2;
+// The middle of the points' extent along the axis that `coordinate` reads.
+qreal Middle(std::span<const FigurePoint> points, const auto& coordinate) {
+  const auto [low, high] = std::ranges::minmax(points | std::views::transform(coordinate));
+  return (low + high) / 2;
 }
 
 // The path in device pixels. Only a coordinate that an edge along an axis shares is snapped; the

@@ -145,7 +145,7 @@ struct HigherScale {
   qreal scale;
   int shareDiffering;  // at most 1 in this many pixels
 };
-constexpr HigherScale kHigherScales[] = {{1.5, 12}, {2, 32}};
+constexpr HigherScale kHigherScales[] = {{1.5, 10}, {2, 24}};
 
 TEST(PicturesTest, EachIsAnOpaqueSquareOfItsOwnColoursFillingItsEdges) {
   for (const PictureCase& c : kPictures) {
