@@ -24,6 +24,11 @@ HEARD = {("text", "姓"), ("text", "名"), ("text", "姓の1文字目の画数")
          ("image", "未来 上昇"), ("image", "仕事 上昇"), ("image", "対人 上昇")}
 
 
+def role(node):
+    """The role's name; at-spi2-core 2.56 (Debian 13) calls a push button "button"."""
+    return "push button" if node.getRole() == pyatspi.ROLE_PUSH_BUTTON else node.getRoleName()
+
+
 def showing(root):
     """(role, name, node) of every node that shows, the first word pair of a label only."""
     nodes = [root]
@@ -31,8 +36,8 @@ def showing(root):
         node = nodes.pop()
         nodes.extend(node)
         if node.getState().contains(pyatspi.STATE_SHOWING):
-            name = node.name if node.getRoleName() != "label" else node.name.split("\u3000")[0]
-            yield node.getRoleName(), name, node
+            name = node.name if role(node) != "label" else node.name.split("\u3000")[0]
+            yield role(node), name, node
 
 
 def wait_for(role, name, seconds=20):
