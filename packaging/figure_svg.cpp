@@ -1,77 +1,86 @@
 // SPDX-License-Identifier: MIT
 #include "packaging/figure_svg.h"
 
-#include <array>
 #include <cmath>
-#include <cstdio>
+#include <iomanip>
+#include <ios>
+#include <sstream>
 
 namespace quendrel {
 namespace {
 
-std::string Number(double value) {
-  std::array<char, 32> text{};
-  std::snprintf(text.data(), text.size(), "%g", value);
-  return text.data();
-}
-
-std::string Colour(const std::optional<Rgb>& rgb) {
+void WriteColour(std::ostream& out, const std::optional<Rgb>& rgb) {
   if (!rgb) {
-    return "none";
+    out << "none";
+    return;
   }
-  std::array<char, 8> text{};
-  std::snprintf(text.data(), text.size(), "#%02X%02X%02X", rgb->red, rgb->green, rgb->blue);
-  return text.data();
+  out << '#' << std::hex << std::uppercase << std::setfill('0');
+  for (const int channel : {rgb->red, rgb->green, rgb->blue}) {
+    out << std::setw(2) << channel;
+  }
+  out << std::dec;
 }
 
-std::string Points(std::span<const FigurePoint> points) {
-  std::string text;
-  for (const FigurePoint& point : points) {
-    text += (text.empty() ? "" : " ") + Number(point.x) + "," + Number(point.y);
+void WritePoints(std::ostream& out, std::span<const FigurePoint> points) {
+  out << R"( points=")";
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    out << (i == 0 ? "" : " ") << points[i].x << ',' << points[i].y;
   }
-  return text;
+  out << '"';
 }
 
 // SVG's default caps and joins are the figure's: butt ends, mitred corners, mitre limit 4.
-std::string Paint(const FigureShape& shape) {
-  std::string paint = " fill=\"" + Colour(shape.fill) + "\"";
+void WritePaint(std::ostream& out, const FigureShape& shape) {
+  out << " fill=\"";
+  WriteColour(out, shape.fill);
+  out << '"';
   if (shape.stroke) {
-    paint += " stroke=\"" + Colour(shape.stroke) + "\" stroke-width=\"" +
-             Number(shape.strokeWidth) + "\"";
+    out << " stroke=\"";
+    WriteColour(out, shape.stroke);
+    out << R"(" stroke-width=")" << shape.strokeWidth << '"';
   }
-  return paint;
 }
 
-std::string Element(const FigureShape& shape) {
+void WriteShape(std::ostream& out, const FigureShape& shape) {
   switch (shape.kind) {
     case FigureShapeKind::Polygon:
-      return "<polygon points=\"" + Points(shape.points) + "\"" + Paint(shape) + "/>";
+      out << "<polygon";
+      WritePoints(out, shape.points);
+      break;
     case FigureShapeKind::Polyline:
-      return "<polyline points=\"" + Points(shape.points) + "\"" + Paint(shape) + "/>";
+      out << "<polyline";
+      WritePoints(out, shape.points);
+      break;
     case FigureShapeKind::Ellipse: {
       const FigurePoint a = shape.points[0];
       const FigurePoint b = shape.points[1];
-      return "<ellipse cx=\"" + Number((a.x + b.x) / 2) + "\" cy=\"" + Number((a.y + b.y) / 2) +
-             "\" rx=\"" + Number(std::abs(b.x - a.x) / 2) + "\" ry=\"" +
-             Number(std::abs(b.y - a.y) / 2) + "\"" + Paint(shape) + "/>";
+      out << R"(<ellipse cx=")" << (a.x + b.x) / 2 << R"(" cy=")" << (a.y + b.y) / 2 << R"(" rx=")"
+          << std::abs(b.x - a.x) / 2 << R"(" ry=")" << std::abs(b.y - a.y) / 2 << '"';
+      break;
     }
   }
-  return {};
+  WritePaint(out, shape);
+  out << "/>";
 }
 
 }  // namespace
 
 std::string FigureSvg(const Figure& figure) {
-  const std::string size = Number(figure.size);
-  std::string svg =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-      size + "\" height=\"" + size + "\" viewBox=\"0 0 " + size + " " + size + "\">\n";
-  svg += "  <rect width=\"" + size + "\" height=\"" + size + "\" fill=\"" + Colour(figure.ground) +
-         "\"/>\n";
+  std::ostringstream out;  // numbers as %g writes them: 6.5, 24
+  const int size = figure.size;
+  out << R"(<?xml version="1.0" encoding="UTF-8"?>)" << '\n'
+      << R"(<svg xmlns="http://www.w3.org/2000/svg" width=")" << size << R"(" height=")" << size
+      << R"(" viewBox="0 0 )" << size << ' ' << size << R"(">)" << '\n'
+      << R"(  <rect width=")" << size << R"(" height=")" << size << R"(" fill=")";
+  WriteColour(out, figure.ground);
+  out << "\"/>\n";
   for (const FigureShape& shape : figure.shapes) {
-    svg += "  " + Element(shape) + "\n";
+    out << "  ";
+    WriteShape(out, shape);
+    out << '\n';
   }
-  return svg + "</svg>\n";
+  out << "</svg>\n";
+  return out.str();
 }
 
 }  // namespace quendrel
