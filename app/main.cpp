@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "ui/qt/main_window_view.h"
+#include "ui/qt/qt_translation.h"
 
 int main(int argc, char* argv[]) {
   // quendrel takes no command line, so Qt sees none either: its own options (-reverse, -style,
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   const QString id = QStringLiteral("io.github.quendrel.Quendrel");
   QGuiApplication::setDesktopFileName(id);
   QCoreApplication::setApplicationName(id);
+  quendrel::InstallQtTranslation();
   quendrel::MainWindowView window;
   window.show();
   return QApplication::exec();

@@ -3,7 +3,6 @@
 
 #include <QFontDatabase>
 #include <QImage>
-#include <QStringList>
 
 namespace quendrel {
 namespace {
@@ -13,14 +12,15 @@ constexpr int kCentipointsPerInch = 7200;
 constexpr int kDesignDpi = 96;
 
 // Asked for a family it lacks, fontconfig answers with its default font, which has other metrics;
-// so the choice is made among the families that are really there.
+// so the choice is made among the families that are really there. fontconfig lists a family under
+// its name in the user's language ("IPA Pゴシック" in a Japanese locale) and its other names as
+// aliases, which hasFamily and setFamily resolve: each stand-in is found by any one of its names.
 QString DesignFamily() {
   static const QString family = [] {
-    const QStringList installed = QFontDatabase::families();
     for (const QString& candidate :
          {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
           QStringLiteral("Noto Sans CJK JP")}) {
-      if (installed.contains(candidate)) {
+      if (QFontDatabase::hasFamily(candidate)) {
         return candidate;
       }
     }

@@ -104,6 +104,8 @@ bool TextBox::event(QEvent* event) {
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  // A pop-up takes the application's default font, not the window's, as the menu bar's do.
+  menu->setFont(window()->font());
   for (QAction* action : menu->actions()) {
     connect(action, &QAction::triggered, this, &TextBox::insertPending);
   }

@@ -14,12 +14,14 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -304,7 +306,7 @@ TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
       case How::Menu:
         QApplication::sendEvent(name, &menuKey);
         for (QAction* action : QApplication::activePopupWidget()->actions()) {
-          if (action->text().startsWith("&Paste")) {
+          if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
             action->trigger();
           }
         }
@@ -394,14 +396,55 @@ TEST_F(MainWindowViewTest, UsesTheDesignedFontsAtTheirPixelSizes) {
     EXPECT_EQ(window.widgetOf(id)->font().pixelSize(), pixels) << DefinitionOf(id).name;
   }
   EXPECT_TRUE(window.widgetOf(Command1)->font().bold());
+  QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, QPoint());
+  QApplication::sendEvent(box(Text1), &menuKey);
+  std::vector<QWidget*> menus = {QApplication::activePopupWidget()};
   for (const char* name : {"メニュー", "メニューヘルプ"}) {
-    const auto* dropDown = window.menuBar()->findChild<QMenu*>(QString::fromUtf8(name));
-    ASSERT_NE(dropDown, nullptr) << name;
-    EXPECT_EQ(dropDown->font().toString(), window.menuBar()->font().toString()) << name;
+    menus.push_back(window.menuBar()->findChild<QMenu*>(QString::fromUtf8(name)));
   }
+  for (const QWidget* menu : menus) {
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->font().toString(), window.menuBar()->font().toString()) << menu->objectName();
+  }
+  menus.front()->close();
+  // fontconfig names a family in the user's language: IPAPGothic is "IPA Pゴシック" in Japanese.
   const QString family = QFontInfo(window.widgetOf(Label3)->font()).family();
-  EXPECT_TRUE(family == "IPAPGothic" || family == "ＭＳ Ｐゴシック" || family == "Noto Sans CJK JP")
+  EXPECT_TRUE(std::ranges::any_of(
+      std::vector<QString>{"IPAPGothic", "ＭＳ Ｐゴシック", "Noto Sans CJK JP"},
+      [&family](const QString& standIn) {
+        return QFontDatabase::hasFamily(standIn) && QFontInfo(QFont(standIn)).family() == family;
+      }))
       << family.toStdString();
+}
+
+TEST_F(MainWindowViewTest, OffersQtsEditCommandsInTheUsersLanguage) {
+  QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, QPoint());
+  QApplication::sendEvent(box(Text1), &menuKey);
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_NE(menu, nullptr);
+  const QString paste = QLocale().language() == QLocale::Japanese ? "貼り付け" : "&Paste";
+  EXPECT_TRUE(std::ranges::any_of(menu->actions(), [&paste](const QAction* action) {
+    return action->text().startsWith(paste);
+  }));
+  menu->close();
+}
+
+TEST_F(MainWindowViewTest, DrawsNameCharactersBeyondTheDesignedFontFromAFallbackFont) {
+  // U+10FFFD is a private-use character that no font draws: it shows the missing-glyph box.
+  const QString missing = QString::fromUcs4(U"\U0010FFFD");
+  box(Text2)->setFocus();  // no caret in the grabbed box
+  const auto boxPixels = [this](const QString& name) {
+    box(Text1)->setText(name);
+    return box(Text1)->grab().toImage();
+  };
+  EXPECT_NE(boxPixels("𠮷"), boxPixels(missing));
+  auto* strip = dynamic_cast<NameStripLabel*>(window.widgetOf(Label3));
+  ASSERT_NE(strip, nullptr);
+  const auto stripPixels = [strip](const QString& name) {
+    strip->setText(name);
+    return strip->grab().toImage();
+  };
+  EXPECT_NE(stripPixels("𠮷"), stripPixels(missing));
 }
 
 TEST_F(MainWindowViewTest, TabsThroughTheBoxesAndButtonsInOrder) {
@@ -532,6 +575,7 @@ TEST_F(MainWindowViewTest, NamesWhatEachElementShowsForScreenReaders) {
         {Image9, "仕事 上昇"},
         {Image12, "対人 上昇"}}},
       {"林", "一", {{Label3, "林 一"}, {Label7, "外格 0"}, {Label16, "仕事"}}},
+      {"𠮷田", "一", {{Label3, "𠮷田 一"}}},
   };
   const auto heard = [this](ElementId id) {
     return QAccessible::queryAccessibleInterface(window.widgetOf(id));

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "ui/qt/qt_translation.h"
+
 int main(int argc, char* argv[]) {
   ::testing::InitGoogleTest(&argc, argv);
   // Test discovery runs this binary with none of the tests' environment; it needs no display.
@@ -10,5 +12,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
   const QApplication application(argc, argv);
+  // Qt's texts as the program shows them in the locale the test runs in.
+  quendrel::InstallQtTranslation();
   return RUN_ALL_TESTS();
 }

@@ -11,6 +11,7 @@
 #include "tests/ui/qt/typing.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/main_window_view.h"
+#include "ui/qt/qt_translation.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
 
 int main(int argc, char* argv[]) {
   const QApplication application(argc, argv);
+  quendrel::InstallQtTranslation();
   const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
   if (!folder.mkpath(QStringLiteral("."))) {
     std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
