@@ -22,11 +22,14 @@ run: build
 	fi
 	./build/$(PRESET)/app/quendrel
 
-# PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged.
+# PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged, and in
+# the Japanese locale that the build compiles for the tests.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/$(PRESET)/tests/quendrel_screenshots screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-2
+	LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 LOCPATH=build/$(PRESET)/tests/locale QT_QPA_PLATFORM=offscreen \
+	  ./build/$(PRESET)/tests/quendrel_screenshots screenshots/ja_JP.UTF-8
 
 # The round trip goes first so that CTest's summary closes the output of the ordinary suite.
 test: build package

@@ -12,10 +12,10 @@ cd "$(dirname "$0")"
 # formatting, lint and the fuzzer give the same verdict everywhere.
 packages="
   make g++ cmake ninja-build pkg-config
-  libicu-dev qt6-base-dev qt6-svg-dev qt6-wayland
+  libicu-dev qt6-base-dev qt6-svg-dev qt6-wayland qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-19 clang-format-19 clang-tidy-19 libclang-rt-19-dev
-  fonts-ipafont-gothic xvfb xauth x11-utils weston time file
+  fonts-ipafont-gothic fonts-vlgothic locales xvfb xauth x11-utils weston time file
   dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev devscripts lintian
 "

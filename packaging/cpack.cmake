@@ -25,7 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # run time, so no tool can see it: the window's layout is measured for IPA P Gothic.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
-# Without Qt's Wayland platform the window cannot open in a session that offers only Wayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Without Qt's Wayland platform the window cannot open in a session that offers only Wayland;
+# without Qt's catalogues its own texts (a text box's context menu) stay English in a Japanese
+# locale; and the IPA fonts lack characters that names use, such as 𠮷, which VL Gothic has.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-vlgothic")
 
 include(CPack)
