@@ -4,6 +4,8 @@
 #include <utility>
 
 #include <QDropEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QMenu>
 #include <QValidator>
 
@@ -84,6 +86,17 @@ QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
 }
 
 bool TextBox::event(QEvent* event) {
+  // ibus and fcitx5 pass keys straight through to a box that answers Qt::ImEnabled false; uim
+  // sends every key to its engine whatever the box answers. What it composes here must neither
+  // land in the box nor carry over, half typed, into the name box the user moves to next.
+  if (!inputMethod_) {
+    if (event->type() == QEvent::InputMethod) {
+      return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+      QGuiApplication::inputMethod()->reset();
+    }
+  }
   if (!MayEdit(*event)) {
     return QLineEdit::event(event);
   }

@@ -341,6 +341,11 @@ TEST_F(MainWindowViewTest, LeavesTheInputMethodOnOnlyInTheNameBoxes) {
     QApplication::sendEvent(window.widgetOf(id), &query);
     EXPECT_EQ(query.value(Qt::ImEnabled).toBool(), id == Text1 || id == Text2)
         << DefinitionOf(id).name;
+    // uim composes even where the box declines; a count box takes none of it.
+    QInputMethodEvent commit;
+    commit.setCommitString("か");
+    QApplication::sendEvent(window.widgetOf(id), &commit);
+    EXPECT_EQ(box(id)->text() == "か", id == Text1 || id == Text2) << DefinitionOf(id).name;
   }
 }
 
