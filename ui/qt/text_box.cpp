@@ -4,8 +4,6 @@
 #include <utility>
 
 #include <QDropEvent>
-#include <QGuiApplication>
-#include <QInputMethod>
 #include <QMenu>
 #include <QValidator>
 
@@ -87,15 +85,10 @@ QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
 
 bool TextBox::event(QEvent* event) {
   // ibus and fcitx5 pass keys straight through to a box that answers Qt::ImEnabled false; uim
-  // sends every key to its engine whatever the box answers. What it composes here must neither
-  // land in the box nor carry over, half typed, into the name box the user moves to next.
-  if (!inputMethod_) {
-    if (event->type() == QEvent::InputMethod) {
-      return true;
-    }
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-      QGuiApplication::inputMethod()->reset();
-    }
+  // sends every key to its engine whatever the box answers, and what it composes must not land
+  // in a count box.
+  if (!inputMethod_ && event->type() == QEvent::InputMethod) {
+    return true;
   }
   if (!MayEdit(*event)) {
     return QLineEdit::event(event);
