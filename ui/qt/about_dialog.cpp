@@ -20,6 +20,12 @@ namespace {
 constexpr int kDialogWidth = 5730;
 constexpr int kDialogHeight = 3555;
 
+// The dialog was drawn black on a light desktop's control colour (Qt's light palette has it too);
+// it keeps both in every theme, as the main window keeps its grey, so that its texts and its etched
+// separator read as designed.
+const QColor kGround(0xEF, 0xEF, 0xEF);
+const QColor kInk(Qt::black);
+
 QRect Twips(int left, int top, int width, int height) {
   return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
 }
@@ -30,9 +36,6 @@ QLabel* CreateLabel(QWidget* parent, QRect geometry, const QString& text = {}) {
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
   return label;
 }
 
@@ -51,6 +54,14 @@ frmAbout::frmAbout(QWidget* parent)
   setObjectName(QStringLiteral("frmAbout"));
   setFixedSize(ToPixels(kDialogWidth), ToPixels(kDialogHeight));
   setFont(FontFor({}));
+  QPalette colours = palette();
+  for (const auto role : {QPalette::Window, QPalette::Button}) {
+    colours.setColor(role, kGround);
+  }
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) {
+    colours.setColor(role, kInk);
+  }
+  setPalette(colours);
   setModal(true);
   setWindowIcon(ApplicationIcon(devicePixelRatioF()));
 

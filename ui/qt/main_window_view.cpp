@@ -33,11 +33,12 @@ QString TextOf(const MainWindowModel& model, ElementId id) {
   return ToQString(model.text(id));
 }
 
+// The grounds and inks are the design's whatever the theme; a text box keeps the theme's own
+// ground and ink (Base and Text), which belong together.
 void ApplyColours(QWidget* widget, const ElementLayout& layout) {
   QPalette palette = widget->palette();
-  if (layout.textColour) {
-    palette.setColor(QPalette::WindowText, ToColor(*layout.textColour));
-  }
+  palette.setColor(QPalette::WindowText, ToColor(layout.textColour.value_or(kWindowText)));
+  palette.setColor(QPalette::ButtonText, ToColor(kWindowText));
   palette.setColor(QPalette::Window, ToColor(kControlGrey));
   palette.setColor(QPalette::Button, ToColor(layout.faceColour.value_or(kControlGrey)));
   widget->setPalette(palette);

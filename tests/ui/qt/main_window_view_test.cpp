@@ -3,8 +3,10 @@
 #include "ui/qt/main_window_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -39,6 +41,7 @@
 #include "ui/layout.h"
 #include "ui/name_strip.h"
 #include "ui/pictures.h"
+#include "ui/qt/about_dialog.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/qt_conversions.h"
@@ -549,6 +552,112 @@ TEST_F(MainWindowViewTest, NamesWhatEachElementShowsForScreenReaders) {
     const auto picture = static_cast<ElementId>(i);
     EXPECT_EQ(heard(picture)->role(), QAccessible::Graphic);
     EXPECT_EQ(heard(picture)->state().invisible, !window.model().isVisible(picture)) << i;
+  }
+}
+
+// WCAG's contrast ratio between two colours, from 1 to 21.
+double Contrast(QRgb a, QRgb b) {
+  const auto luminance = [](QRgb rgb) {
+    const auto linear = [](int channel) {
+      const double c = channel / 255.0;
+      return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return (0.2126 * linear(qRed(rgb))) + (0.7152 * linear(qGreen(rgb))) +
+           (0.0722 * linear(qBlue(rgb)));
+  };
+  const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// The contrast of an element's ink with its ground: the ground is the area's commonest colour,
+// the ink the colour that stands out from it most.
+double InkContrast(const QImage& image, const QRect& area) {
+  std::map<QRgb, int> counts;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      ++counts[image.pixel(x, y) | 0xFF000000];
+    }
+  }
+  const QRgb ground =
+      std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })->first;
+  double most = 1;
+  for (const auto& [colour, count] : counts) {
+    most = std::max(most, Contrast(colour, ground));
+  }
+  return most;
+}
+
+// Where each ink that the design fixes, or leaves to the system, shows: an element's area, shrunk
+// by `inset` to keep a button's frame out, or a strip of the diagram or the About dialog.
+struct InkCase {
+  const char* what;
+  bool inAbout;
+  const char* element;
+  int inset;
+  QRect area;
+};
+const InkCase kInks[] = {
+    {"未来", false, "Label18", 0, {}},
+    {"仕事", false, "Label19", 0, {}},
+    {"対人", false, "Label20", 0, {}},
+    {"remark", false, "Label21", 2, {}},
+    {"画数計算", false, "Command1", 8, {}},
+    {"鑑　定", false, "Command2", 8, {}},
+    {"終　了", false, "Command3", 8, {}},
+    {"left brackets", false, nullptr, 0, {87, 199, 18, 130}},
+    {"right brackets", false, nullptr, 0, {143, 199, 18, 115}},
+    {"About title", true, "lblTitle", 0, {}},
+    {"About version", true, "lblVersion", 0, {}},
+    {"About description", true, "lblDescription", 0, {}},
+    {"About disclaimer", true, "lblDisclaimer", 0, {}},
+    {"About separator", true, nullptr, 0, {20, 160, 300, 8}},
+};
+
+// The client area after a calculation and the About dialog, drawn as under a theme that sets
+// `palette` for the application.
+std::map<std::string, std::pair<QImage, QRect>> InksUnder(const QPalette& palette) {
+  const QPalette before = QApplication::palette();
+  QApplication::setPalette(palette);
+  std::map<std::string, std::pair<QImage, QRect>> inks;
+  {
+    MainWindowView window([] {});
+    window.show();
+    TypeText(window.widgetOf(Text1), QStringLiteral("長谷川"));
+    TypeText(window.widgetOf(Text2), QStringLiteral("由美子"));
+    QTest::mouseClick(window.widgetOf(Command1), Qt::LeftButton);
+    frmAbout about(&window);
+    const QImage windowImage = window.clientArea()->grab().toImage();
+    const QImage aboutImage = about.grab().toImage();
+    for (const InkCase& c : kInks) {
+      const QWidget& surface = c.inAbout ? static_cast<QWidget&>(about) : *window.clientArea();
+      QRect area = c.area;
+      if (c.element != nullptr) {
+        area = surface.findChild<QWidget*>(QString::fromUtf8(c.element))
+                   ->geometry()
+                   .adjusted(c.inset, c.inset, -c.inset, -c.inset);
+      }
+      inks[c.what] = {c.inAbout ? aboutImage : windowImage, area};
+    }
+  }
+  QApplication::setPalette(before);
+  return inks;
+}
+
+// A dark theme sets near-white inks and a dark ground; the design's grounds stay, so the inks
+// must not follow the theme onto them.
+TEST(MainWindowColoursTest, KeepEveryInkAsReadableUnderADarkThemeAsUnderTheLightOne) {
+  QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x32, 0x32, 0x32));
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    dark.setColor(role, QColor(0xF0, 0xF0, 0xF0));
+  }
+  const auto light = InksUnder(QApplication::palette());
+  const auto darkened = InksUnder(dark);
+  for (const InkCase& c : kInks) {
+    const auto& [lightImage, area] = light.at(c.what);
+    const double designed = InkContrast(lightImage, area);
+    const double themed = InkContrast(darkened.at(c.what).first, area);
+    EXPECT_GE(themed, designed * 0.99) << c.what << ": " << themed << ":1 under a dark theme, "
+                                       << designed << ":1 under the light one";
   }
 }
 
