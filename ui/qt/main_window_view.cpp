@@ -200,7 +200,8 @@ void MainWindowView::endApplication() {
 }
 
 void MainWindowView::showAboutModally() {
-  frmAbout about;
+  // A child of the main window: the window system keeps it above the window and places it over it.
+  frmAbout about(this);
   about.exec();
 }
 

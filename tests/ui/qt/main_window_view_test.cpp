@@ -475,9 +475,11 @@ TEST_F(MainWindowViewTest, OpensTheModalAboutDialogFromItsAccessKeysAndStaysIner
   calculate("山田", "太郎");
   bool opened = false;
   QString caption;
+  const QWindow* transientParent = nullptr;
   WithAboutDialog(
       [&](QWidget* dialog) {
         caption = dialog->windowTitle();
+        transientParent = dialog->windowHandle()->transientParent();
         // Through the window system, as a real click comes, where modality blocks it.
         for (const ElementId button : {Command1, Command3}) {
           QWidget* widget = window.widgetOf(button);
@@ -493,6 +495,7 @@ TEST_F(MainWindowViewTest, OpensTheModalAboutDialogFromItsAccessKeysAndStaysIner
   QTest::keyClick(popup, Qt::Key_A);
   EXPECT_TRUE(opened);
   EXPECT_EQ(caption, "quendrelのﾊﾞｰｼﾞｮﾝ情報");
+  EXPECT_EQ(transientParent, window.windowHandle()) << "the window system keeps it above";
   EXPECT_EQ(exits, 0);
   EXPECT_EQ(box(Text3)->text(), "3") << "the main window kept what it showed";
   EXPECT_EQ(label(Label8)->text(), "21");
