@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <set>
@@ -26,6 +27,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -572,20 +575,27 @@ double Contrast(QRgb a, QRgb b) {
   return (light + 0.05) / (dark + 0.05);
 }
 
-// The contrast of an element's ink with its ground: the ground is the area's commonest colour,
-// the ink the colour that stands out from it most.
-double InkContrast(const QImage& image, const QRect& area) {
+// An area's ground: its commonest colour.
+QRgb GroundOf(const QImage& image, const QRect& area) {
   std::map<QRgb, int> counts;
   for (int y = area.top(); y <= area.bottom(); ++y) {
     for (int x = area.left(); x <= area.right(); ++x) {
       ++counts[image.pixel(x, y) | 0xFF000000];
     }
   }
-  const QRgb ground =
-      std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })->first;
+  return std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })
+      ->first;
+}
+
+// The contrast of an element's ink with its ground, the ink being the colour that stands out
+// from the ground most.
+double InkContrast(const QImage& image, const QRect& area) {
+  const QRgb ground = GroundOf(image, area);
   double most = 1;
-  for (const auto& [colour, count] : counts) {
-    most = std::max(most, Contrast(colour, ground));
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      most = std::max(most, Contrast(image.pixel(x, y) | 0xFF000000, ground));
+    }
   }
   return most;
 }
@@ -661,6 +671,70 @@ TEST(MainWindowColoursTest, KeepEveryInkAsReadableUnderADarkThemeAsUnderTheLight
     const double themed = InkContrast(darkened.at(c.what).first, area);
     EXPECT_GE(themed, designed * 0.99) << c.what << ": " << themed << ":1 under a dark theme, "
                                        << designed << ":1 under the light one";
+  }
+}
+
+// Whether a pixel stands out from the image's ground by at least `contrast`.
+auto InkOf(const QImage& image, double contrast) {
+  return [&image, contrast, ground = GroundOf(image, image.rect())](QPoint p) {
+    return image.rect().contains(p) && Contrast(image.pixel(p) | 0xFF000000, ground) >= contrast;
+  };
+}
+
+// The text boxes as a style draws them holding the longest texts they take.
+std::map<ElementId, QImage> BoxesUnder(const QString& style) {
+  const QString before = QApplication::style()->name();
+  QApplication::setStyle(style);
+  std::map<ElementId, QImage> boxes;
+  {
+    MainWindowView window([] {});
+    window.show();
+    for (const auto& [box, text] : {std::pair{Text1, "長谷川"}, {Text3, "24"}}) {
+      auto* edit = qobject_cast<QLineEdit*>(window.widgetOf(box));
+      edit->setText(QString::fromUtf8(text));
+      edit->setCursorPosition(0);
+      boxes[box] = edit->grab().toImage();
+    }
+  }
+  QApplication::setStyle(before);
+  return boxes;
+}
+
+// Each style pads its boxes its own way; a box laid out for two pixels of frame must still show its
+// text whole: every stroke of it as Fusion shows it, wherever the style puts the text.
+TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeInEveryInstalledStyle) {
+  const auto fusion = BoxesUnder(QStringLiteral("Fusion"));
+  for (const char* style : {"Windows", "Adwaita", "Adwaita-Dark", "HighContrast",
+                            "HighContrastInverse", "Breeze"}) {
+    if (!QStyleFactory::keys().contains(QString::fromUtf8(style), Qt::CaseInsensitive)) {
+      std::printf("%s is not installed; skipped\n", style);
+      continue;
+    }
+    for (const auto& [box, drawn] : BoxesUnder(QString::fromUtf8(style))) {
+      // Strokes well inside Fusion's frame, and all that stands out under the style.
+      const QImage& reference = fusion.at(box);
+      const auto isStroke = InkOf(reference, 3);
+      std::vector<QPoint> strokes;
+      for (int y = 3; y < reference.height() - 3; ++y) {
+        for (int x = 3; x < reference.width() - 3; ++x) {
+          if (isStroke({x, y})) {
+            strokes.emplace_back(x, y);
+          }
+        }
+      }
+      const auto isShown = InkOf(drawn, 1.5);
+      std::size_t best = 0;
+      for (int dx = -12; dx <= 12; ++dx) {
+        for (int dy = -4; dy <= 4; ++dy) {
+          const auto shown = std::ranges::count_if(
+              strokes, [&](QPoint p) { return isShown(p + QPoint(dx, dy)); });
+          best = std::max(best, static_cast<std::size_t>(shown));
+        }
+      }
+      EXPECT_GE(best, strokes.size() * 97 / 100)
+          << style << ": " << DefinitionOf(box).name << " shows " << best << " of "
+          << strokes.size() << " stroke pixels";
+    }
   }
 }
 
