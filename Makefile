@@ -22,7 +22,8 @@ run: build
 	fi
 	./build/$(PRESET)/app/quendrel
 
-# PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged.
+# PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged, and
+# (dark-*, adwaita-*) under a dark theme's palette and under the Adwaita style.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/$(PRESET)/tests/quendrel_screenshots screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5

@@ -37,6 +37,7 @@
 #include "core/fortune_catalogue.h"
 #include "tests/fortunes.h"
 #include "tests/ui/qt/activation.h"
+#include "tests/ui/qt/dark_palette.h"
 #include "tests/ui/qt/qt_printers.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/appraisal.h"
@@ -659,12 +660,8 @@ std::map<std::string, std::pair<QImage, QRect>> InksUnder(const QPalette& palett
 // A dark theme sets near-white inks and a dark ground; the design's grounds stay, so the inks
 // must not follow the theme onto them.
 TEST(MainWindowColoursTest, KeepEveryInkAsReadableUnderADarkThemeAsUnderTheLightOne) {
-  QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x32, 0x32, 0x32));
-  for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-    dark.setColor(role, QColor(0xF0, 0xF0, 0xF0));
-  }
   const auto light = InksUnder(QApplication::palette());
-  const auto darkened = InksUnder(dark);
+  const auto darkened = InksUnder(testing::DarkPalette());
   for (const InkCase& c : kInks) {
     const auto& [lightImage, area] = light.at(c.what);
     const double designed = InkContrast(lightImage, area);
