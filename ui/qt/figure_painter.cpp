@@ -130,8 +130,7 @@ QImage RenderFigure(const Figure& figure, qreal devicePixelRatio, int side) {
 }
 
 QImage RenderFigure(const Figure& figure, qreal devicePixelRatio) {
-  return RenderFigure(figure, devicePixelRatio,
-                      WholeDevicePixels(figure.size * devicePixelRatio));
+  return RenderFigure(figure, devicePixelRatio, WholeDevicePixels(figure.size * devicePixelRatio));
 }
 
 QPixmap FigurePixmap(const Figure& figure, qreal devicePixelRatio) {

@@ -14,7 +14,7 @@ PictureWidget::PictureWidget(const Figure& figure, QWidget* parent)
     : QWidget(parent), figure_(figure) {}
 
 // At a fractional scale the widget may begin and end inside device pixels, which may go to its
-// neighbours: the picture takes the whole ones it surely covers, drawn for that many, not resampled.
+// neighbours: the picture takes the whole ones it surely covers, drawn for that many.
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const qreal ratio = devicePixelRatioF();
@@ -22,8 +22,8 @@ void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
   const QRectF covered = toDevice.mapRect(QRectF(rect()));
   constexpr qreal kEpsilon = 1e-9;
   const QPointF start(std::ceil(covered.left() - kEpsilon), std::ceil(covered.top() - kEpsilon));
-  const int side = WholeDevicePixels(
-      std::min(covered.right() - start.x(), covered.bottom() - start.y()));
+  const int side =
+      WholeDevicePixels(std::min(covered.right() - start.x(), covered.bottom() - start.y()));
   if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio || pixmap_.width() != side) {
     pixmap_ = ratio <= 1 ? FigurePixmap(figure_, ratio)
                          : QPixmap::fromImage(RenderFigure(figure_, ratio, side));
