@@ -9,6 +9,7 @@
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/qt/application_icon.h"
+#include "ui/qt/caption_ink.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/qt_conversions.h"
 #include "ui/qt/text_fitting.h"
@@ -58,9 +59,7 @@ frmAbout::frmAbout(QWidget* parent)
   for (const auto role : {QPalette::Window, QPalette::Button}) {
     colours.setColor(role, kGround);
   }
-  for (const auto role : {QPalette::WindowText, QPalette::ButtonText}) {
-    colours.setColor(role, kInk);
-  }
+  colours.setColor(QPalette::WindowText, kInk);
   setPalette(colours);
   setModal(true);
   setWindowIcon(ApplicationIcon(devicePixelRatioF()));
@@ -73,6 +72,7 @@ frmAbout::frmAbout(QWidget* parent)
 
   cmdOK_->setGeometry(Twips(4260, 2625, 1310, 345));
   cmdOK_->setDefault(true);
+  InkCaptionForFace(*cmdOK_);
   // Esc already rejects a QDialog, so OK acts as the cancel button too.
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(cmdOK_, picIcon_);

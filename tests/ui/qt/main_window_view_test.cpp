@@ -605,26 +605,26 @@ double InkContrast(const QImage& image, const QRect& area) {
 // by `inset` to keep a button's frame out, or a strip of the diagram or the About dialog.
 struct InkCase {
   const char* what;
-  bool inAbout;
-  const char* element;
+  const char* element;  // or nullptr for `area`
   int inset;
   QRect area;
+  bool inAbout;
 };
 const InkCase kInks[] = {
-    {"未来", false, "Label18", 0, {}},
-    {"仕事", false, "Label19", 0, {}},
-    {"対人", false, "Label20", 0, {}},
-    {"remark", false, "Label21", 2, {}},
-    {"画数計算", false, "Command1", 8, {}},
-    {"鑑　定", false, "Command2", 8, {}},
-    {"終　了", false, "Command3", 8, {}},
-    {"left brackets", false, nullptr, 0, {87, 199, 18, 130}},
-    {"right brackets", false, nullptr, 0, {143, 199, 18, 115}},
-    {"About title", true, "lblTitle", 0, {}},
-    {"About version", true, "lblVersion", 0, {}},
-    {"About description", true, "lblDescription", 0, {}},
-    {"About disclaimer", true, "lblDisclaimer", 0, {}},
-    {"About separator", true, nullptr, 0, {20, 160, 300, 8}},
+    {"未来", "Label18", 0, {}, false},
+    {"仕事", "Label19", 0, {}, false},
+    {"対人", "Label20", 0, {}, false},
+    {"remark", "Label21", 2, {}, false},
+    {"画数計算", "Command1", 8, {}, false},
+    {"鑑　定", "Command2", 8, {}, false},
+    {"終　了", "Command3", 8, {}, false},
+    {"left brackets", nullptr, 0, {87, 199, 18, 130}, false},
+    {"right brackets", nullptr, 0, {143, 199, 18, 115}, false},
+    {"About title", "lblTitle", 0, {}, true},
+    {"About version", "lblVersion", 0, {}, true},
+    {"About description", "lblDescription", 0, {}, true},
+    {"About disclaimer", "lblDisclaimer", 0, {}, true},
+    {"About separator", nullptr, 0, {20, 160, 300, 8}, true},
 };
 
 // The client area after a calculation and the About dialog, drawn as under a theme that sets
@@ -678,11 +678,16 @@ auto InkOf(const QImage& image, double contrast) {
   };
 }
 
-// The text boxes as a style draws them holding the longest texts they take.
-std::map<ElementId, QImage> BoxesUnder(const QString& style) {
+// The text boxes as a style draws them holding the longest texts they take, and the contrast of
+// each button's caption with the face the style paints.
+struct StyledDrawing {
+  std::map<ElementId, QImage> boxes;
+  std::map<std::string, double> captions;
+};
+StyledDrawing DrawnUnder(const QString& style) {
   const QString before = QApplication::style()->name();
   QApplication::setStyle(style);
-  std::map<ElementId, QImage> boxes;
+  StyledDrawing drawn;
   {
     MainWindowView window([] {});
     window.show();
@@ -690,26 +695,39 @@ std::map<ElementId, QImage> BoxesUnder(const QString& style) {
       auto* edit = qobject_cast<QLineEdit*>(window.widgetOf(box));
       edit->setText(QString::fromUtf8(text));
       edit->setCursorPosition(0);
-      boxes[box] = edit->grab().toImage();
+      drawn.boxes[box] = edit->grab().toImage();
+    }
+    const frmAbout about(&window);
+    const std::vector<QWidget*> buttons = {window.widgetOf(Command1), window.widgetOf(Command2),
+                                           window.widgetOf(Command3), about.cmdOK()};
+    for (QWidget* button : buttons) {
+      const QImage image = button->grab().toImage();
+      drawn.captions[button->objectName().toStdString()] =
+          InkContrast(image, image.rect().adjusted(8, 5, -8, -5));
     }
   }
   QApplication::setStyle(before);
-  return boxes;
+  return drawn;
 }
 
 // Each style pads its boxes its own way; a box laid out for two pixels of frame must still show its
-// text whole: every stroke of it as Fusion shows it, wherever the style puts the text.
-TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeInEveryInstalledStyle) {
-  const auto fusion = BoxesUnder(QStringLiteral("Fusion"));
-  for (const char* style : {"Windows", "Adwaita", "Adwaita-Dark", "HighContrast",
+// text whole: every stroke of it as Fusion shows it, wherever the style puts the text. A style may
+// paint button faces of its own colours; the captions must stay readable on them.
+TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeAndCaptionsReadableInEveryInstalledStyle) {
+  const StyledDrawing fusion = DrawnUnder(QStringLiteral("Fusion"));
+  for (const char* style : {"Fusion", "Windows", "Adwaita", "Adwaita-Dark", "HighContrast",
                             "HighContrastInverse", "Breeze"}) {
     if (!QStyleFactory::keys().contains(QString::fromUtf8(style), Qt::CaseInsensitive)) {
       std::printf("%s is not installed; skipped\n", style);
       continue;
     }
-    for (const auto& [box, drawn] : BoxesUnder(QString::fromUtf8(style))) {
+    const StyledDrawing drawn = DrawnUnder(QString::fromUtf8(style));
+    for (const auto& [button, contrast] : drawn.captions) {
+      EXPECT_GE(contrast, 4.5) << style << ": the caption of " << button;  // WCAG's AA
+    }
+    for (const auto& [box, shownBox] : drawn.boxes) {
       // Strokes well inside Fusion's frame, and all that stands out under the style.
-      const QImage& reference = fusion.at(box);
+      const QImage& reference = fusion.boxes.at(box);
       const auto isStroke = InkOf(reference, 3);
       std::vector<QPoint> strokes;
       for (int y = 3; y < reference.height() - 3; ++y) {
@@ -719,12 +737,12 @@ TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeInEveryInstalledStyle) {
           }
         }
       }
-      const auto isShown = InkOf(drawn, 1.5);
+      const auto isShown = InkOf(shownBox, 1.5);
       std::size_t best = 0;
       for (int dx = -12; dx <= 12; ++dx) {
         for (int dy = -4; dy <= 4; ++dy) {
-          const auto shown = std::ranges::count_if(
-              strokes, [&](QPoint p) { return isShown(p + QPoint(dx, dy)); });
+          const auto shown =
+              std::ranges::count_if(strokes, [&](QPoint p) { return isShown(p + QPoint(dx, dy)); });
           best = std::max(best, static_cast<std::size_t>(shown));
         }
       }
