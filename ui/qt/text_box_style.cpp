@@ -13,17 +13,16 @@ constexpr int kFramePixels = 2;
 
 }  // namespace
 
-TextBoxStyle::TextBoxStyle(const QString& key) : QProxyStyle(key) {
-  setObjectName(key);
-}
+TextBoxStyle::TextBoxStyle(const QString& key) : QProxyStyle(key) {}
 
 // A widget does not own its style, and every widget must be gone before its style is; the
-// application outlives the windows. A style of the same name found there is reused.
-TextBoxStyle* TextBoxStyle::ForApplicationStyle() {
-  const QString key = QApplication::style()->name();
-  auto* style = qApp->findChild<TextBoxStyle*>(key, Qt::FindDirectChildrenOnly);
+// application outlives the windows. A style made for the same application style is reused.
+QStyle* TextBoxStyle::ForApplicationStyle() {
+  const QString name = QStringLiteral("quendrel text boxes on ") + QApplication::style()->name();
+  auto* style = qApp->findChild<QStyle*>(name, Qt::FindDirectChildrenOnly);
   if (style == nullptr) {
-    style = new TextBoxStyle(key);
+    style = new TextBoxStyle(QApplication::style()->name());
+    style->setObjectName(name);
     style->setParent(qApp);
   }
   return style;

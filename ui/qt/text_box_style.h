@@ -14,7 +14,7 @@ namespace quendrel {
 class TextBoxStyle final : public QProxyStyle {
  public:
   // One for the application's style as it is now, kept for as long as the application runs.
-  static TextBoxStyle* ForApplicationStyle();
+  static QStyle* ForApplicationStyle();
 
   using QProxyStyle::polish;
   void polish(QWidget* widget) override;
