@@ -572,7 +572,7 @@ double Contrast(QRgb a, QRgb b) {
     return (0.2126 * linear(qRed(rgb))) + (0.7152 * linear(qGreen(rgb))) +
            (0.0722 * linear(qBlue(rgb)));
   };
-  const auto [dark, light] = std::minmax(luminance(a), luminance(b));
+  const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
   return (light + 0.05) / (dark + 0.05);
 }
 
