@@ -8,6 +8,8 @@ PRESET := dev
 PACKAGE_PRESET := release
 # Read when a recipe runs, after `package` has left exactly one .deb there.
 DEB = $(wildcard build/$(PACKAGE_PRESET)/quendrel_*.deb)
+# Preloaded by the round trip into the packaged program to open its About dialog.
+ABOUT_PROBE = build/$(PRESET)/tests/libquendrel_about_probe.so
 
 # How long `make test` fuzzes; `make fuzz FUZZ_SECONDS=3600` is the longer run.
 FUZZ_SECONDS := 60
@@ -22,8 +24,9 @@ run: build
 	fi
 	./build/$(PRESET)/app/quendrel
 
-# PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged, and in
-# the Japanese locale that the build compiles for the tests.
+# PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged,
+# (dark-*, adwaita-*) under a dark theme's palette and under the Adwaita style, and in the
+# Japanese locale that the build compiles for the tests.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/$(PRESET)/tests/quendrel_screenshots screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5
@@ -33,7 +36,7 @@ screenshot: build
 
 # The round trip goes first so that CTest's summary closes the output of the ordinary suite.
 test: build package
-	tests/packaging/round_trip.sh $(DEB)
+	tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
 	ctest --preset $(PRESET)
 	$(MAKE) --no-print-directory asan-test fuzz code-checks
 
@@ -73,8 +76,8 @@ package: deps
 	rm -f build/$(PACKAGE_PRESET)/quendrel_*.deb
 	cd build/$(PACKAGE_PRESET) && cpack -G DEB
 
-package-test: package
-	tests/packaging/round_trip.sh $(DEB)
+package-test: package build
+	tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
 
 build: configure
 	cmake --build --preset $(PRESET)

@@ -9,10 +9,11 @@ set -eu
 cd "$(dirname "$0")"
 
 # One list for both releases; the LLVM tools are pinned to 19, which both carry, so that
-# formatting, lint and the fuzzer give the same verdict everywhere.
+# formatting, lint and the fuzzer give the same verdict everywhere. adwaita-qt6 brings the styles
+# that GNOME users choose, for the tests that draw the window in every installed style.
 packages="
   make g++ cmake ninja-build pkg-config
-  libicu-dev qt6-base-dev qt6-svg-dev qt6-wayland qt6-translations-l10n
+  libicu-dev qt6-base-dev qt6-svg-dev qt6-wayland qt6-translations-l10n adwaita-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-19 clang-format-19 clang-tidy-19 libclang-rt-19-dev
   fonts-ipafont-gothic fonts-vlgothic locales xvfb xauth x11-utils weston time file

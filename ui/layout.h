@@ -23,6 +23,9 @@ struct Rgb {
 
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kControlGrey{192, 192, 192};  // window background and button face
+// The window text of a light desktop, which the design was drawn with. The elements that leave
+// their ink to the system take it, since a dark theme's light ink would vanish on the fixed grey.
+inline constexpr Rgb kWindowText = kBlack;
 
 // Sizes in hundredths of a point; a size of 0 means the window's own font.
 struct FontSpec {
@@ -37,7 +40,7 @@ struct ElementLayout {
   ElementId id;
   int left, top, width, height;
   FontSpec font;
-  std::optional<Rgb> textColour;  // the standard colour when absent
+  std::optional<Rgb> textColour;  // kWindowText when absent
   std::optional<Rgb> faceColour;  // buttons and the panel
   bool border;
   Alignment alignment;
@@ -59,7 +62,7 @@ inline constexpr Rgb kWindowBackground = kControlGrey;
 std::span<const ElementLayout> ElementLayouts();
 const ElementLayout& LayoutOf(ElementId id);
 
-// The 39 diagram lines; all are drawn one pixel wide in the window-text colour.
+// The 39 diagram lines; all are drawn one pixel wide in kWindowText.
 std::span<const LineLayout> LineLayouts();
 
 }  // namespace quendrel

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# expect_wayland_window.sh PROGRAM APP_ID: starts a headless Weston, runs PROGRAM on Qt's Wayland
-# platform and waits until its toplevel, announced with APP_ID, has been configured by the
-# compositor and shows a buffer. The client's protocol log (WAYLAND_DEBUG) is what is read.
+# expect_wayland_window.sh PROGRAM APP_ID [ABOUT_PROBE]: starts a headless Weston, runs PROGRAM on
+# Qt's Wayland platform and waits until its toplevel, announced with APP_ID, has been configured by
+# the compositor and shows a buffer. With ABOUT_PROBE, a module preloaded to open the About dialog,
+# it also waits for the dialog's toplevel and checks that it names the main window's toplevel as
+# its parent, so that the compositor keeps it above the window, and that its size is fixed. The
+# client's protocol log (WAYLAND_DEBUG) is what is read.
 set -euo pipefail
 program=$1
 app_id=$2
+probe=${3:-}
 scratch=$(mktemp -d)
 mkdir -m 700 "$scratch/xdg"
 export XDG_RUNTIME_DIR=$scratch/xdg
@@ -32,22 +36,40 @@ done
 [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not open its socket"
 
 LANG=C.UTF-8 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
-  "$program" >"$scratch/client.log" 2>&1 &
+  env ${probe:+"LD_PRELOAD=$probe"} "$program" >"$scratch/client.log" 2>&1 &
 pids+=($!)
 # Requests are marked "->", events not; libwayland 1.21 writes objects as name@id, 1.23 as name#id
 # after the queue's name.
 log=$scratch/client.log
+shown=false
+dialog=
 for _ in $(seq 100); do  # 20 s
   toplevel=$({ grep -oE -- "-> xdg_toplevel[@#][0-9]+\.set_app_id\(\"$app_id\"\)" "$log" || true; } |
     head -n 1 | sed -E 's/^-> ([^.]*)\..*/\1/')
   configured="[]}] $toplevel\.configure\("
   if [ -n "$toplevel" ] && grep -qE "$configured" "$log" &&
     sed -En "/$configured/,\$p" "$log" | grep -qE -- '-> wl_surface[@#][0-9]+\.attach\(wl_buffer[@#]'; then
-    echo "expect_wayland_window: $program shows a toplevel with app id $app_id"
-    exit 0
+    shown=true
+    [ -n "$probe" ] || break
+    dialog=$({ grep -oE -- "-> xdg_toplevel[@#][0-9]+\.set_parent\($toplevel\)" "$log" || true; } |
+      head -n 1 | sed -E 's/^-> ([^.]*)\..*/\1/')
+    [ -z "$dialog" ] || break
   fi
   kill -0 "${pids[1]}" 2>/dev/null || fail "$program exited before its window came up"
   sleep 0.2
 done
-grep -h 'set_app_id' "$scratch/client.log" >&2 || true
-fail "no configured toplevel with app id $app_id"
+if ! $shown; then
+  grep -h 'set_app_id' "$log" >&2 || true
+  fail "no configured toplevel with app id $app_id"
+fi
+echo "expect_wayland_window: $program shows a toplevel with app id $app_id"
+[ -n "$probe" ] || exit 0
+if [ -z "$dialog" ]; then
+  grep -h 'get_toplevel\|set_parent' "$log" >&2 || true
+  fail "no About dialog toplevel with the main window's toplevel as its parent"
+fi
+# A fixed size is one minimum and maximum, the same.
+sizes=$(grep -oE -- "-> $dialog\.set_m(in|ax)_size\([0-9]+, [0-9]+\)" "$log" | sed -E 's/.*\(//' | sort -u)
+[ -n "$sizes" ] && [ "$(wc -l <<<"$sizes")" -eq 1 ] ||
+  fail "the About dialog's toplevel has no fixed size: $sizes"
+echo "expect_wayland_window: the About dialog is a child of the main window, fixed at ${sizes%)}"

@@ -1,18 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# round_trip.sh DEB: checks the package with lintian and its program with hardening-check,
-# installs the package, starts the installed program in a virtual X server and in a headless
-# Wayland compositor, checks that its main window comes up titled "Quendrel" under the desktop
-# entry's id, and removes the package again.
+# round_trip.sh DEB [ABOUT_PROBE]: checks the package with lintian and its program with
+# hardening-check, installs the package, starts the installed program in a virtual X server and in
+# a headless Wayland compositor, checks that its main window comes up titled "Quendrel" under the
+# desktop entry's id, and removes the package again. With ABOUT_PROBE (the build's
+# libquendrel_about_probe.so) the program under Wayland also opens its About dialog, which must
+# come up as a child of the main window.
 # As root (as in CI) it installs into this machine with apt-get, which also checks that the
 # dependencies resolve; otherwise, or when quendrel is installed already and so not ours to
 # remove, it unpacks into a scratch root and starts the program from there.
 set -euo pipefail
-if [ $# -ne 1 ] || [ ! -f "$1" ]; then
-  echo "usage: round_trip.sh QUENDREL_DEB (given: $*)" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -f "$1" ] || { [ $# -eq 2 ] && [ ! -f "$2" ]; }; then
+  echo "usage: round_trip.sh QUENDREL_DEB [ABOUT_PROBE] (given: $*)" >&2
   exit 2
 fi
 deb=$(realpath "$1")
+probe=${2:+$(realpath "$2")}
 here=$(dirname "$(realpath "$0")")
 scratch=$(mktemp -d)
 installed=false
@@ -71,7 +74,7 @@ fi
 mkdir -m 700 "$scratch/xdg"
 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$scratch/xdg \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$here/expect_window.sh" "$program" Quendrel "$app_id"
-"$here/expect_wayland_window.sh" "$program" "$app_id"
+"$here/expect_wayland_window.sh" "$program" "$app_id" ${probe:+"$probe"}
 
 if $installed; then
   dpkg --purge quendrel >/dev/null

@@ -9,6 +9,7 @@
 #include "ui/layout.h"
 #include "ui/pictures.h"
 #include "ui/qt/application_icon.h"
+#include "ui/qt/caption_ink.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/qt_conversions.h"
 #include "ui/qt/text_fitting.h"
@@ -20,6 +21,12 @@ namespace {
 constexpr int kDialogWidth = 5730;
 constexpr int kDialogHeight = 3555;
 
+// The dialog was drawn black on a light desktop's control colour (Qt's light palette has it too);
+// it keeps both in every theme, as the main window keeps its grey, so that its texts and its etched
+// separator read as designed.
+const QColor kGround(0xEF, 0xEF, 0xEF);
+const QColor kInk(Qt::black);
+
 QRect Twips(int left, int top, int width, int height) {
   return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
 }
@@ -30,9 +37,6 @@ QLabel* CreateLabel(QWidget* parent, QRect geometry, const QString& text = {}) {
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
   return label;
 }
 
@@ -51,6 +55,12 @@ frmAbout::frmAbout(QWidget* parent)
   setObjectName(QStringLiteral("frmAbout"));
   setFixedSize(ToPixels(kDialogWidth), ToPixels(kDialogHeight));
   setFont(FontFor({}));
+  QPalette colours = palette();
+  for (const auto role : {QPalette::Window, QPalette::Button}) {
+    colours.setColor(role, kGround);
+  }
+  colours.setColor(QPalette::WindowText, kInk);
+  setPalette(colours);
   setModal(true);
   setWindowIcon(ApplicationIcon(devicePixelRatioF()));
 
@@ -62,6 +72,7 @@ frmAbout::frmAbout(QWidget* parent)
 
   cmdOK_->setGeometry(Twips(4260, 2625, 1310, 345));
   cmdOK_->setDefault(true);
+  InkCaptionForFace(*cmdOK_);
   // Esc already rejects a QDialog, so OK acts as the cancel button too.
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(cmdOK_, picIcon_);

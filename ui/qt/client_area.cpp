@@ -30,7 +30,7 @@ void ClientArea::paintEvent(QPaintEvent* /*event*/) {
 
   // Lines are axis-parallel and one pixel wide: filling their pixels keeps them exact at any
   // scale, where a cosmetic pen would be antialiased or shifted by half a pixel.
-  const QColor ink = palette().color(QPalette::WindowText);
+  const QColor ink = ToColor(kWindowText);
   for (const LineLayout& line : LineLayouts()) {
     if (!model_.isVisible(line.id)) {
       continue;

@@ -110,8 +110,12 @@ void PaintShape(QPainter& painter, const FigureShape& shape, qreal pixelsPerUnit
 
 }  // namespace
 
-QImage RenderFigure(const Figure& figure, qreal devicePixelRatio) {
-  const int side = std::max(1, static_cast<int>(std::lround(figure.size * devicePixelRatio)));
+int WholeDevicePixels(qreal length) {
+  constexpr qreal kEpsilon = 1e-9;
+  return std::max(1, static_cast<int>(std::floor(length + kEpsilon)));
+}
+
+QImage RenderFigure(const Figure& figure, qreal devicePixelRatio, int side) {
   QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
   image.fill(ToColor(figure.ground));
   {
@@ -123,6 +127,10 @@ QImage RenderFigure(const Figure& figure, qreal devicePixelRatio) {
   }
   image.setDevicePixelRatio(devicePixelRatio);
   return image;
+}
+
+QImage RenderFigure(const Figure& figure, qreal devicePixelRatio) {
+  return RenderFigure(figure, devicePixelRatio, WholeDevicePixels(figure.size * devicePixelRatio));
 }
 
 QPixmap FigurePixmap(const Figure& figure, qreal devicePixelRatio) {

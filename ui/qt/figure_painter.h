@@ -8,11 +8,17 @@
 
 namespace quendrel {
 
-// The figure drawn from its shapes at `devicePixelRatio` device pixels per unit, sharp: every
-// straight edge along the axes falls between whole pixels and every stroke is a whole number of
-// pixels wide, the same wherever it runs. The image carries the ratio, so it covers the figure's
-// size in logical pixels.
+// The figure drawn from its shapes `side` device pixels square, sharp: every straight edge along
+// the axes falls between whole pixels and every stroke is a whole number of pixels wide, the same
+// wherever it runs. The image carries `devicePixelRatio`, that of the device it is drawn for.
+QImage RenderFigure(const Figure& figure, qreal devicePixelRatio, int side);
+
+// The figure as many whole device pixels square as it covers at `devicePixelRatio`: at 1.25 a
+// 30-unit picture covers 37.5, and a half pixel would be cut or spill over.
 QImage RenderFigure(const Figure& figure, qreal devicePixelRatio);
+
+// The whole device pixels in a length of them, allowing for rounding errors.
+int WholeDevicePixels(qreal length);
 
 // What shows the figure on a device of that ratio: its bitmap at 1 (and below), else its render.
 QPixmap FigurePixmap(const Figure& figure, qreal devicePixelRatio);

@@ -16,6 +16,7 @@
 #include "ui/pictures.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/application_icon.h"
+#include "ui/qt/caption_ink.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/command_button.h"
 #include "ui/qt/name_strip_label.h"
@@ -33,11 +34,11 @@ QString TextOf(const MainWindowModel& model, ElementId id) {
   return ToQString(model.text(id));
 }
 
+// The grounds and inks are the design's whatever the theme; a text box keeps the theme's own
+// ground and ink (Base and Text), which belong together.
 void ApplyColours(QWidget* widget, const ElementLayout& layout) {
   QPalette palette = widget->palette();
-  if (layout.textColour) {
-    palette.setColor(QPalette::WindowText, ToColor(*layout.textColour));
-  }
+  palette.setColor(QPalette::WindowText, ToColor(layout.textColour.value_or(kWindowText)));
   palette.setColor(QPalette::Window, ToColor(kControlGrey));
   palette.setColor(QPalette::Button, ToColor(layout.faceColour.value_or(kControlGrey)));
   widget->setPalette(palette);
@@ -118,6 +119,9 @@ void MainWindowView::createElements() {
     widget->setGeometry(ToRect(layout));
     widget->setFont(FontFor(layout.font));
     ApplyColours(widget, layout);
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+      InkCaptionForFace(*button);
+    }
     widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
     widget->raise();  // the layouts run from the bottom of the stack up
     present(layout.id);
@@ -199,7 +203,8 @@ void MainWindowView::endApplication() {
 }
 
 void MainWindowView::showAboutModally() {
-  frmAbout about;
+  // A child of the main window: the window system keeps it above the window and places it over it.
+  frmAbout about(this);
   about.exec();
 }
 

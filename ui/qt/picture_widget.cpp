@@ -13,18 +13,22 @@ namespace quendrel {
 PictureWidget::PictureWidget(const Figure& figure, QWidget* parent)
     : QWidget(parent), figure_(figure) {}
 
+// At a fractional scale the widget may begin and end inside device pixels, which may go to its
+// neighbours: the picture takes the whole ones it surely covers, drawn for that many.
 void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const qreal ratio = devicePixelRatioF();
-  if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio) {
-    pixmap_ = FigurePixmap(figure_, ratio);
-  }
-  // At a fractional scale the widget may begin inside a device pixel; the picture starts at the
-  // nearest whole one instead of being resampled.
   const QTransform toDevice = painter.deviceTransform();
-  const QPointF origin = toDevice.map(QPointF(0, 0));
-  const QPointF whole(std::round(origin.x()), std::round(origin.y()));
-  painter.drawPixmap(toDevice.inverted().map(whole), pixmap_);
+  const QRectF covered = toDevice.mapRect(QRectF(rect()));
+  constexpr qreal kEpsilon = 1e-9;
+  const QPointF start(std::ceil(covered.left() - kEpsilon), std::ceil(covered.top() - kEpsilon));
+  const int side =
+      WholeDevicePixels(std::min(covered.right() - start.x(), covered.bottom() - start.y()));
+  if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio || pixmap_.width() != side) {
+    pixmap_ = ratio <= 1 ? FigurePixmap(figure_, ratio)
+                         : QPixmap::fromImage(RenderFigure(figure_, ratio, side));
+  }
+  painter.drawPixmap(toDevice.inverted().map(start), pixmap_);
 }
 
 QAccessibleInterface* PictureAccessibility(const QString& /*className*/, QObject* object) {

@@ -21,7 +21,7 @@ class PictureWidget final : public QWidget {
 
  private:
   const Figure& figure_;
-  QPixmap pixmap_;  // for the device pixel ratio it was last painted at
+  QPixmap pixmap_;  // for the device pixel ratio and size it was last painted at
 };
 
 // For QAccessible::installFactory: a screen reader meets a picture as an image (AT-SPI "image"),

@@ -8,6 +8,7 @@
 #include <QValidator>
 
 #include "ui/character_limit.h"
+#include "ui/qt/text_box_style.h"
 
 namespace quendrel {
 namespace {
@@ -69,6 +70,7 @@ class TextBox::Limit final : public QValidator {
 TextBox::TextBox(bool inputMethod, std::size_t maxCharacters, QWidget* parent)
     : QLineEdit(parent), inputMethod_(inputMethod), maxCharacters_(maxCharacters) {
   setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
+  setStyle(TextBoxStyle::ForApplicationStyle());
   if (maxCharacters != 0) {
     setValidator(new Limit(*this));
     // Qt leaves the text as it was only when it undoes a refused edit.

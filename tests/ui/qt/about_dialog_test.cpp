@@ -96,7 +96,7 @@ bool Fits(const QLabel& label, const QFont& font) {
   return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
-// Run at scale factors 1, 1.5 and 2.
+// Run at every quarter step of scale from 1 to 3.
 TEST(AboutDialogTest, EveryCaptionFitsItsLabel) {
   const frmAbout dialog;
   for (const char* name : {"lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"}) {
@@ -106,7 +106,7 @@ TEST(AboutDialogTest, EveryCaptionFitsItsLabel) {
   }
 }
 
-// Run at scale factors 1, 1.5 and 2.
+// Run at every quarter step of scale from 1 to 3.
 TEST(AboutDialogTest, ShowsTheIconInBothSizesAtTheScreensResolution) {
   const frmAbout dialog;
   const QList<QSize> sizes = dialog.windowIcon().availableSizes();

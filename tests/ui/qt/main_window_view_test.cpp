@@ -3,8 +3,11 @@
 #include "ui/qt/main_window_view.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,6 +29,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -34,6 +39,7 @@
 #include "core/fortune_catalogue.h"
 #include "tests/fortunes.h"
 #include "tests/ui/qt/activation.h"
+#include "tests/ui/qt/dark_palette.h"
 #include "tests/ui/qt/qt_printers.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/appraisal.h"
@@ -41,6 +47,7 @@
 #include "ui/layout.h"
 #include "ui/name_strip.h"
 #include "ui/pictures.h"
+#include "ui/qt/about_dialog.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/qt_conversions.h"
@@ -520,9 +527,11 @@ TEST_F(MainWindowViewTest, OpensTheModalAboutDialogFromItsAccessKeysAndStaysIner
   calculate("山田", "太郎");
   bool opened = false;
   QString caption;
+  const QWindow* transientParent = nullptr;
   WithAboutDialog(
       [&](QWidget* dialog) {
         caption = dialog->windowTitle();
+        transientParent = dialog->windowHandle()->transientParent();
         // Through the window system, as a real click comes, where modality blocks it.
         for (const ElementId button : {Command1, Command3}) {
           QWidget* widget = window.widgetOf(button);
@@ -538,6 +547,7 @@ TEST_F(MainWindowViewTest, OpensTheModalAboutDialogFromItsAccessKeysAndStaysIner
   QTest::keyClick(popup, Qt::Key_A);
   EXPECT_TRUE(opened);
   EXPECT_EQ(caption, "quendrelのﾊﾞｰｼﾞｮﾝ情報");
+  EXPECT_EQ(transientParent, window.windowHandle()) << "the window system keeps it above";
   EXPECT_EQ(exits, 0);
   EXPECT_EQ(box(Text3)->text(), "3") << "the main window kept what it showed";
   EXPECT_EQ(label(Label8)->text(), "21");
@@ -598,6 +608,197 @@ TEST_F(MainWindowViewTest, NamesWhatEachElementShowsForScreenReaders) {
     const auto picture = static_cast<ElementId>(i);
     EXPECT_EQ(heard(picture)->role(), QAccessible::Graphic);
     EXPECT_EQ(heard(picture)->state().invisible, !window.model().isVisible(picture)) << i;
+  }
+}
+
+// WCAG's contrast ratio between two colours, from 1 to 21.
+double Contrast(QRgb a, QRgb b) {
+  const auto luminance = [](QRgb rgb) {
+    const auto linear = [](int channel) {
+      const double c = channel / 255.0;
+      return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return (0.2126 * linear(qRed(rgb))) + (0.7152 * linear(qGreen(rgb))) +
+           (0.0722 * linear(qBlue(rgb)));
+  };
+  const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// An area's ground: its commonest colour.
+QRgb GroundOf(const QImage& image, const QRect& area) {
+  std::map<QRgb, int> counts;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      ++counts[image.pixel(x, y) | 0xFF000000];
+    }
+  }
+  return std::ranges::max_element(counts, {}, [](const auto& entry) { return entry.second; })
+      ->first;
+}
+
+// The contrast of an element's ink with its ground, the ink being the colour that stands out
+// from the ground most.
+double InkContrast(const QImage& image, const QRect& area) {
+  const QRgb ground = GroundOf(image, area);
+  double most = 1;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      most = std::max(most, Contrast(image.pixel(x, y) | 0xFF000000, ground));
+    }
+  }
+  return most;
+}
+
+// Where each ink that the design fixes, or leaves to the system, shows: an element's area, shrunk
+// by `inset` to keep a button's frame out, or a strip of the diagram or the About dialog.
+struct InkCase {
+  const char* what;
+  const char* element;  // or nullptr for `area`
+  int inset;
+  QRect area;
+  bool inAbout;
+};
+const InkCase kInks[] = {
+    {"未来", "Label18", 0, {}, false},
+    {"仕事", "Label19", 0, {}, false},
+    {"対人", "Label20", 0, {}, false},
+    {"remark", "Label21", 2, {}, false},
+    {"画数計算", "Command1", 8, {}, false},
+    {"鑑　定", "Command2", 8, {}, false},
+    {"終　了", "Command3", 8, {}, false},
+    {"left brackets", nullptr, 0, {87, 199, 18, 130}, false},
+    {"right brackets", nullptr, 0, {143, 199, 18, 115}, false},
+    {"About title", "lblTitle", 0, {}, true},
+    {"About version", "lblVersion", 0, {}, true},
+    {"About description", "lblDescription", 0, {}, true},
+    {"About disclaimer", "lblDisclaimer", 0, {}, true},
+    {"About separator", nullptr, 0, {20, 160, 300, 8}, true},
+};
+
+// The client area after a calculation and the About dialog, drawn as under a theme that sets
+// `palette` for the application.
+std::map<std::string, std::pair<QImage, QRect>> InksUnder(const QPalette& palette) {
+  const QPalette before = QApplication::palette();
+  QApplication::setPalette(palette);
+  std::map<std::string, std::pair<QImage, QRect>> inks;
+  {
+    MainWindowView window([] {});
+    window.show();
+    TypeText(window.widgetOf(Text1), QStringLiteral("長谷川"));
+    TypeText(window.widgetOf(Text2), QStringLiteral("由美子"));
+    QTest::mouseClick(window.widgetOf(Command1), Qt::LeftButton);
+    frmAbout about(&window);
+    const QImage windowImage = window.clientArea()->grab().toImage();
+    const QImage aboutImage = about.grab().toImage();
+    for (const InkCase& c : kInks) {
+      const QWidget& surface = c.inAbout ? static_cast<QWidget&>(about) : *window.clientArea();
+      QRect area = c.area;
+      if (c.element != nullptr) {
+        area = surface.findChild<QWidget*>(QString::fromUtf8(c.element))
+                   ->geometry()
+                   .adjusted(c.inset, c.inset, -c.inset, -c.inset);
+      }
+      inks[c.what] = {c.inAbout ? aboutImage : windowImage, area};
+    }
+  }
+  QApplication::setPalette(before);
+  return inks;
+}
+
+// A dark theme sets near-white inks and a dark ground; the design's grounds stay, so the inks
+// must not follow the theme onto them.
+TEST(MainWindowColoursTest, KeepEveryInkAsReadableUnderADarkThemeAsUnderTheLightOne) {
+  const auto light = InksUnder(QApplication::palette());
+  const auto darkened = InksUnder(testing::DarkPalette());
+  for (const InkCase& c : kInks) {
+    const auto& [lightImage, area] = light.at(c.what);
+    const double designed = InkContrast(lightImage, area);
+    const double themed = InkContrast(darkened.at(c.what).first, area);
+    EXPECT_GE(themed, designed * 0.99) << c.what << ": " << themed << ":1 under a dark theme, "
+                                       << designed << ":1 under the light one";
+  }
+}
+
+// Whether a pixel stands out from the image's ground by at least `contrast`.
+auto InkOf(const QImage& image, double contrast) {
+  return [&image, contrast, ground = GroundOf(image, image.rect())](QPoint p) {
+    return image.rect().contains(p) && Contrast(image.pixel(p) | 0xFF000000, ground) >= contrast;
+  };
+}
+
+// The text boxes as a style draws them holding the longest texts they take, and the contrast of
+// each button's caption with the face the style paints.
+struct StyledDrawing {
+  std::map<ElementId, QImage> boxes;
+  std::map<std::string, double> captions;
+};
+StyledDrawing DrawnUnder(const QString& style) {
+  const QString before = QApplication::style()->name();
+  QApplication::setStyle(style);
+  StyledDrawing drawn;
+  {
+    MainWindowView window([] {});
+    window.show();
+    for (const auto& [box, text] : {std::pair{Text1, "長谷川"}, {Text3, "24"}}) {
+      auto* edit = qobject_cast<QLineEdit*>(window.widgetOf(box));
+      edit->setText(QString::fromUtf8(text));
+      edit->setCursorPosition(0);
+      drawn.boxes[box] = edit->grab().toImage();
+    }
+    const frmAbout about(&window);
+    const std::vector<QWidget*> buttons = {window.widgetOf(Command1), window.widgetOf(Command2),
+                                           window.widgetOf(Command3), about.cmdOK()};
+    for (QWidget* button : buttons) {
+      const QImage image = button->grab().toImage();
+      drawn.captions[button->objectName().toStdString()] =
+          InkContrast(image, image.rect().adjusted(8, 5, -8, -5));
+    }
+  }
+  QApplication::setStyle(before);
+  return drawn;
+}
+
+// Each style pads its boxes its own way; a box laid out for two pixels of frame must still show its
+// text whole: every stroke of it as Fusion shows it, wherever the style puts the text. A style may
+// paint button faces of its own colours; the captions must stay readable on them.
+TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeAndCaptionsReadableInEveryInstalledStyle) {
+  const StyledDrawing fusion = DrawnUnder(QStringLiteral("Fusion"));
+  for (const char* style : {"Fusion", "Windows", "Adwaita", "Adwaita-Dark", "HighContrast",
+                            "HighContrastInverse", "Breeze"}) {
+    if (!QStyleFactory::keys().contains(QString::fromUtf8(style), Qt::CaseInsensitive)) {
+      std::printf("%s is not installed; skipped\n", style);
+      continue;
+    }
+    const StyledDrawing drawn = DrawnUnder(QString::fromUtf8(style));
+    for (const auto& [button, contrast] : drawn.captions) {
+      EXPECT_GE(contrast, 4.5) << style << ": the caption of " << button;  // WCAG's AA
+    }
+    for (const auto& [box, shownBox] : drawn.boxes) {
+      // Strokes well inside Fusion's frame, and all that stands out under the style.
+      const QImage& reference = fusion.boxes.at(box);
+      const auto isStroke = InkOf(reference, 3);
+      std::vector<QPoint> strokes;
+      for (int y = 3; y < reference.height() - 3; ++y) {
+        for (int x = 3; x < reference.width() - 3; ++x) {
+          if (isStroke({x, y})) {
+            strokes.emplace_back(x, y);
+          }
+        }
+      }
+      const auto isShown = InkOf(shownBox, 1.5);
+      std::size_t best = 0;
+      for (int dx = -12; dx <= 12; ++dx) {
+        for (int dy = -4; dy <= 4; ++dy) {
+          const auto shown =
+              std::ranges::count_if(strokes, [&](QPoint p) { return isShown(p + QPoint(dx, dy)); });
+          best = std::max(best, static_cast<std::size_t>(shown));
+        }
+      }
+      EXPECT_GE(best, strokes.size() * 97 / 100)
+          << style << ": " << DefinitionOf(box).name << " shows " << best << " of "
+          << strokes.size() << " stroke pixels";
+    }
   }
 }
 

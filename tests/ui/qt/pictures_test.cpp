@@ -13,11 +13,13 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "tests/ui/qt/bitmap_likeness.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/picture_widget.h"
+#include "ui/qt/qt_conversions.h"
 
 namespace quendrel {
 namespace {
@@ -251,17 +253,35 @@ TEST(PicturesTest, AtHigherScalesAreDrawnFromOutlinesOfOneWidthAfterTheirBitmaps
   }
 }
 
-// Run at scale factors 1, 1.5 and 2: at 1 a widget shows the bitmap itself.
-TEST(PictureWidgetTest, ShowsItsFigureAtTheScreensResolution) {
+// Run at every quarter step of scale from 1 to 3: at 1 a widget shows the bitmap itself, else its
+// figure drawn whole in device pixels, even where its place begins a fraction into one.
+TEST(PictureWidgetTest, ShowsItsFigureWholeAtTheScreensResolution) {
+  const QColor ground(1, 2, 3);
   for (const PictureCase& c : kPictures) {
-    const Figure& figure = PictureFigure(c.image);
-    PictureWidget widget(figure, nullptr);
-    widget.resize(kSize, kSize);
-    const qreal ratio = widget.devicePixelRatioF();
-    EXPECT_TRUE(
-        InBitmapColours(figure, widget.grab().toImage()) ==
-        InBitmapColours(figure, ratio == 1 ? QImage(figure.bitmap) : RenderFigure(figure, ratio)))
-        << c.what << " at " << ratio;
+    for (const int offset : {1, 2}) {  // a quarter, a half or three quarters into a device pixel
+      const Figure& figure = PictureFigure(c.image);
+      QWidget window;
+      window.setPalette(ground);
+      window.setAutoFillBackground(true);
+      const QRect place = ToRect(LayoutOf(c.image)).translated(offset, offset);
+      window.resize(place.right() + kSize, place.bottom() + kSize);
+      PictureWidget widget(figure, &window);
+      widget.setGeometry(place);
+      const qreal ratio = window.devicePixelRatioF();
+      const QImage image = window.grab().toImage();
+      QRect shown;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          shown |= image.pixelColor(x, y) == ground ? QRect() : QRect(x, y, 1, 1);
+        }
+      }
+      SCOPED_TRACE(std::string(c.what) + " at " + std::to_string(ratio));
+      ASSERT_EQ(shown.width(), shown.height());
+      EXPECT_GE(shown.width(), static_cast<int>(kSize * ratio) - 1);
+      const QImage drawn =
+          ratio == 1 ? QImage(figure.bitmap) : RenderFigure(figure, ratio, shown.width());
+      EXPECT_TRUE(InBitmapColours(figure, image.copy(shown)) == InBitmapColours(figure, drawn));
+    }
   }
 }
 

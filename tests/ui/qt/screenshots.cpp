@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Renders the main window and the About dialog to PNG files, driving them as a user would.
+// Renders the main window and the About dialog to PNG files, driving them as a user would; once
+// more under a dark theme's palette and under the Adwaita style.
 #include <cstdio>
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
+#include "tests/ui/qt/dark_palette.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/main_window_view.h"
@@ -35,6 +38,20 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
   return Save(window, folder, name);
 }
 
+// The main window after a calculation and the About dialog over it, as the application now looks.
+bool SaveLook(const QDir& folder, const QString& look) {
+  quendrel::MainWindowView window;
+  window.show();
+  quendrel::testing::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("長谷川"));
+  quendrel::testing::TypeText(window.widgetOf(ElementId::Text2), QStringLiteral("由美子"));
+  QTest::mouseClick(window.widgetOf(ElementId::Command1), Qt::LeftButton);
+  QTest::mouseClick(window.widgetOf(ElementId::Command2), Qt::LeftButton);
+  quendrel::frmAbout about(&window);
+  about.show();
+  const bool windowSaved = Save(window, folder, look + QStringLiteral("-main-window"));
+  return Save(about, folder, look + QStringLiteral("-about")) && windowSaved;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -60,8 +77,19 @@ int main(int argc, char* argv[]) {
   ok = SaveCalculated(folder, QStringLiteral("hasegawa-yumiko"), QStringLiteral("長谷川"),
                       QStringLiteral("由美子")) &&
        ok;
-  quendrel::frmAbout about;
-  about.show();
-  ok = Save(about, folder, QStringLiteral("about")) && ok;
+  {
+    quendrel::frmAbout about;
+    about.show();
+    ok = Save(about, folder, QStringLiteral("about")) && ok;
+  }
+  const QString style = QApplication::style()->name();
+  if (QApplication::setStyle(QStringLiteral("Adwaita")) != nullptr) {
+    ok = SaveLook(folder, QStringLiteral("adwaita")) && ok;
+    QApplication::setStyle(style);
+  } else {
+    std::printf("the Adwaita style (adwaita-qt6) is not installed: no adwaita-* files\n");
+  }
+  QApplication::setPalette(quendrel::testing::DarkPalette());
+  ok = SaveLook(folder, QStringLiteral("dark")) && ok;
   return ok ? 0 : 1;
 }
