@@ -12,10 +12,10 @@ DEB = $(wildcard build/$(PACKAGE_PRESET)/quendrel_*.deb)
 # How long `make test` fuzzes; `make fuzz FUZZ_SECONDS=3600` is the longer run.
 FUZZ_SECONDS := 60
 
-.PHONY: run test screenshot build configure deps clean package package-test asan-test fuzz \
-        code-checks bench
+.PHONY: run check test screenshot program build configure deps run-deps clean package package-test \
+        asan-test fuzz code-checks bench
 
-run: build
+run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "quendrel: no display to open the window on; 'make screenshot' renders it to PNG files instead."; \
 	  exit 1; \
@@ -30,6 +30,10 @@ screenshot: build
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-2
 	LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 LOCPATH=build/$(PRESET)/tests/locale QT_QPA_PLATFORM=offscreen \
 	  ./build/$(PRESET)/tests/quendrel_screenshots screenshots/ja_JP.UTF-8
+
+# The edit-build-test loop: the development build and its CTest suite, nothing else.
+check: build
+	ctest --preset $(PRESET)
 
 # The round trip goes first so that CTest's summary closes the output of the ordinary suite.
 test: build package
@@ -76,13 +80,22 @@ package: deps
 package-test: package
 	tests/packaging/round_trip.sh $(DEB)
 
+# The program alone, in the development build folder with its tests switched off: their tools
+# need not be installed, and the objects are the ones `build` reuses when it switches them on.
+program: run-deps
+	cmake --preset $(PRESET) -DBUILD_TESTING=OFF
+	cmake --build --preset $(PRESET) --target quendrel
+
 build: configure
 	cmake --build --preset $(PRESET)
 
 configure: deps
 	cmake --preset $(PRESET)
 
-# The Debian packages are listed once, in setup.sh.
+# The Debian packages are listed once, in setup.sh: what the program needs, and everything.
+run-deps:
+	@./setup.sh --run
+
 deps:
 	@./setup.sh
 
