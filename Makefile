@@ -9,8 +9,8 @@ PACKAGE_PRESET := release
 # Read when a recipe runs, after `package` has left exactly one .deb there.
 DEB = $(wildcard build/$(PACKAGE_PRESET)/quendrel_*.deb)
 
-# How long `make test` fuzzes; `make fuzz FUZZ_SECONDS=3600` is the longer run.
-FUZZ_SECONDS := 60
+# How long `make test` fuzzes each target; `make fuzz FUZZ_SECONDS=3600` is the longer run.
+FUZZ_SECONDS := 30
 
 .PHONY: run check test screenshot program build configure deps run-deps clean package package-test \
         asan-test fuzz code-checks bench
@@ -47,15 +47,19 @@ asan-test: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# libFuzzer over the path of a name's text. New inputs go to build/fuzz/corpus, never into the
-# repository; a crash leaves its input in build/fuzz/artifacts, to be kept in fuzz/regressions.
+# libFuzzer over the path of a name's text, then over a name box's edits. New inputs go to
+# build/fuzz/corpus and build/fuzz/edit_path_corpus, never into the repository; a crash leaves its
+# input in build/fuzz/artifacts, to be kept in fuzz/regressions or fuzz/edit_path_regressions.
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	mkdir -p build/fuzz/corpus build/fuzz/edit_path_corpus build/fuzz/artifacts
 	build/fuzz/fuzz/name_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -dict=fuzz/name_path.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
 	  build/fuzz/corpus fuzz/corpus fuzz/regressions
+	build/fuzz/fuzz/edit_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -dict=fuzz/edit_path.dict -artifact_prefix=build/fuzz/artifacts/edit_path- \
+	  -print_final_stats=1 build/fuzz/edit_path_corpus fuzz/edit_path_corpus fuzz/edit_path_regressions
 
 # Figures, not tests: the commands on the model and through the window, a 1 MiB paste, start-up
 # against a bare Qt window under Xvfb, and the monkey test's peak memory at two lengths.
