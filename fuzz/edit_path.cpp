@@ -18,8 +18,9 @@ namespace {
 constexpr std::size_t kBoxCharacters = 3;
 constexpr std::size_t kHeader = 4;
 
+// Unit for unit: QString::fromUtf16 would take a leading U+FEFF or U+FFFE for a byte order mark.
 QString FromUnits(std::u16string_view units) {
-  return QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size()));
+  return QStringView(units.data(), static_cast<qsizetype>(units.size())).toString();
 }
 
 std::u16string_view Units(const QString& text) {

@@ -22,7 +22,8 @@ std::u16string_view Utf16(const QString& text) {
 }
 
 std::string Utf8(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+  // Not QString::fromUtf16, which would take a leading U+FEFF or U+FFFE for a byte order mark.
+  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toUtf8().toStdString();
 }
 
 // The events by which a user edits the box; Qt also sends it queries, from inside its edits too.
