@@ -76,13 +76,13 @@ code-checks: build
 
 # The Debian package; package-test installs it, starts it and removes it again as a user would.
 # Every time stamp in it is the commit's, as in Debian's reproducible builds, so that one commit
-# gives the same bytes wherever and whenever it is built.
+# gives the same bytes wherever and whenever it is built. (Outside a clone there is no commit.)
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 package: deps
 	cmake --preset $(PACKAGE_PRESET)
 	cmake --build --preset $(PACKAGE_PRESET)
 	rm -f build/$(PACKAGE_PRESET)/quendrel_*.deb
-	cd build/$(PACKAGE_PRESET) && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cpack -G DEB
+	cd build/$(PACKAGE_PRESET) && $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH)) cpack -G DEB
 
 package-test: package
 	tests/packaging/round_trip.sh $(DEB)
