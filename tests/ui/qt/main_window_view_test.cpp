@@ -49,15 +49,15 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
-using testing::FortuneOf;
-using testing::TypeText;
+using test::FortuneOf;
+using test::TypeText;
 
 class MainWindowViewTest : public ::testing::Test {
  protected:
   MainWindowViewTest() : window([this] { ++exits; }) {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_TRUE(testing::Activate(window));
+    EXPECT_TRUE(test::Activate(window));
   }
 
   [[nodiscard]] QLineEdit* box(ElementId id) const {
