@@ -11,13 +11,13 @@ DEB = $(wildcard build/$(PACKAGE_PRESET)/quendrel_*.deb)
 # Preloaded by the round trip into the packaged program to open its About dialog.
 ABOUT_PROBE = build/$(PRESET)/tests/libquendrel_about_probe.so
 
-# How long `make test` fuzzes; `make fuzz FUZZ_SECONDS=3600` is the longer run.
-FUZZ_SECONDS := 60
+# How long `make test` fuzzes each target; `make fuzz FUZZ_SECONDS=3600` is the longer run.
+FUZZ_SECONDS := 30
 
-.PHONY: run test screenshot build configure deps clean package package-test asan-test fuzz \
-        code-checks bench
+.PHONY: run check test screenshot program build configure deps run-deps clean package package-test \
+        asan-test fuzz code-checks bench
 
-run: build
+run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	  echo "quendrel: no display to open the window on; 'make screenshot' renders it to PNG files instead."; \
 	  exit 1; \
@@ -34,6 +34,10 @@ screenshot: build
 	LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 LOCPATH=build/$(PRESET)/tests/locale QT_QPA_PLATFORM=offscreen \
 	  ./build/$(PRESET)/tests/quendrel_screenshots screenshots/ja_JP.UTF-8
 
+# The edit-build-test loop: the development build and its CTest suite, nothing else.
+check: build
+	ctest --preset $(PRESET)
+
 # The round trip goes first so that CTest's summary closes the output of the ordinary suite.
 test: build package
 	tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
@@ -46,15 +50,19 @@ asan-test: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# libFuzzer over the path of a name's text. New inputs go to build/fuzz/corpus, never into the
-# repository; a crash leaves its input in build/fuzz/artifacts, to be kept in fuzz/regressions.
+# libFuzzer over the path of a name's text, then over a name box's edits. New inputs go to
+# build/fuzz/corpus and build/fuzz/edit_path_corpus, never into the repository; a crash leaves its
+# input in build/fuzz/artifacts, to be kept in fuzz/regressions or fuzz/edit_path_regressions.
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	mkdir -p build/fuzz/corpus build/fuzz/artifacts
+	mkdir -p build/fuzz/corpus build/fuzz/edit_path_corpus build/fuzz/artifacts
 	build/fuzz/fuzz/name_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -dict=fuzz/name_path.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
 	  build/fuzz/corpus fuzz/corpus fuzz/regressions
+	build/fuzz/fuzz/edit_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -dict=fuzz/edit_path.dict -artifact_prefix=build/fuzz/artifacts/edit_path- \
+	  -print_final_stats=1 build/fuzz/edit_path_corpus fuzz/edit_path_corpus fuzz/edit_path_regressions
 
 # Figures, not tests: the commands on the model and through the window, a 1 MiB paste, start-up
 # against a bare Qt window under Xvfb, and the monkey test's peak memory at two lengths.
@@ -70,14 +78,23 @@ code-checks: build
 	tests/code_checks.sh build/$(PRESET)
 
 # The Debian package; package-test installs it, starts it and removes it again as a user would.
+# Every time stamp in it is the commit's, as in Debian's reproducible builds, so that one commit
+# gives the same bytes wherever and whenever it is built. (Outside a clone there is no commit.)
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 package: deps
 	cmake --preset $(PACKAGE_PRESET)
 	cmake --build --preset $(PACKAGE_PRESET)
 	rm -f build/$(PACKAGE_PRESET)/quendrel_*.deb
-	cd build/$(PACKAGE_PRESET) && cpack -G DEB
+	cd build/$(PACKAGE_PRESET) && $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH)) cpack -G DEB
 
 package-test: package build
 	tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
+
+# The program alone, in the development build folder with its tests switched off: their tools
+# need not be installed, and the objects are the ones `build` reuses when it switches them on.
+program: run-deps
+	cmake --preset $(PRESET) -DBUILD_TESTING=OFF
+	cmake --build --preset $(PRESET) --target quendrel
 
 build: configure
 	cmake --build --preset $(PRESET)
@@ -85,7 +102,10 @@ build: configure
 configure: deps
 	cmake --preset $(PRESET)
 
-# The Debian packages are listed once, in setup.sh.
+# The Debian packages are listed once, in setup.sh: what the program needs, and everything.
+run-deps:
+	@./setup.sh --run
+
 deps:
 	@./setup.sh
 

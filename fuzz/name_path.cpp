@@ -17,9 +17,9 @@ namespace quendrel::fuzzing {
 namespace {
 
 using enum ElementId;
-using testing::AppraisalViolations;
-using testing::InvariantViolations;
-using testing::WindowHistory;
+using test::AppraisalViolations;
+using test::InvariantViolations;
+using test::WindowHistory;
 
 struct Names {
   std::string surname;

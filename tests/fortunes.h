@@ -8,7 +8,7 @@
 
 #include "core/fortune_catalogue.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // The entry of a number that has a fortune. A missing one fails the test that asked, through the
 // exception GoogleTest reports, instead of reading an empty optional.
@@ -20,4 +20,4 @@ inline FortuneEntry FortuneOf(std::int32_t number) {
   return *entry;
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

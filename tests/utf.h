@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // Code points in valid UTF-8: counts continuation bytes out.
 inline std::size_t CodePoints(std::string_view utf8) {
@@ -15,4 +15,4 @@ inline std::size_t CodePoints(std::string_view utf8) {
   return count;
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

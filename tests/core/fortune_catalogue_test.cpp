@@ -15,8 +15,8 @@
 namespace quendrel {
 namespace {
 
-using testing::CodePoints;
-using testing::FortuneOf;
+using test::CodePoints;
+using test::FortuneOf;
 
 TEST(FortuneCatalogue, HoldsFiftyFiveEntriesWithThePublishedTrends) {
   const std::map<FortuneTrend, std::set<int>> expected = {

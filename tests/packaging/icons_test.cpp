@@ -17,7 +17,7 @@
 namespace quendrel {
 namespace {
 
-using testing::DifferingFromBitmap;
+using test::DifferingFromBitmap;
 
 QString ThemeIcon(const QString& folder, const char* suffix) {
   return QStringLiteral(QUENDREL_THEME_DIR "/%1/apps/io.github.quendrel.Quendrel%2")

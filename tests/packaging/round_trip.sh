@@ -8,7 +8,7 @@
 # come up as a child of the main window.
 # As root (as in CI) it installs into this machine with apt-get, which also checks that the
 # dependencies resolve; otherwise, or when quendrel is installed already and so not ours to
-# remove, it unpacks into a scratch root and starts the program from there.
+# remove, it starts the program from the package unpacked into a scratch folder.
 set -euo pipefail
 if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -f "$1" ] || { [ $# -eq 2 ] && [ ! -f "$2" ]; }; then
   echo "usage: round_trip.sh QUENDREL_DEB [ABOUT_PROBE] (given: $*)" >&2
@@ -41,6 +41,22 @@ tags=$(lintian --pedantic --display-info --tag-display-limit 0 "$deb" 2>/dev/nul
 echo "round_trip: lintian --pedantic reports no tag"
 
 dpkg-deb -x "$deb" "$scratch/unpacked"
+
+# The package is reproducible when nothing in it records when it was built: every time stamp,
+# of the archive's members and of every file, is the commit's (make package dates it so).
+if epoch=${SOURCE_DATE_EPOCH:-$(git -C "$here" log -1 --format=%ct 2>/dev/null)}; then
+  members=$(TZ=UTC ar tv "$deb" | awk '{ print $4, $5, $6, $7 }' | sort -u)
+  [ "$members" = "$(TZ=UTC date -d "@$epoch" '+%b %-d %H:%M %Y')" ] ||
+    fail "the archive's members are not dated at the commit: $members"
+  files=$( {
+    dpkg-deb --ctrl-tarfile "$deb" | TZ=UTC tar -tv --full-time
+    dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time
+  } | awk '{ print $4, $5 }' | sort -u)
+  [ "$files" = "$(TZ=UTC date -d "@$epoch" '+%F %T')" ] ||
+    fail "files in the package are not dated at the commit: $files"
+  echo "round_trip: every time stamp in the package is the commit's"
+fi
+
 # The program calls no C library function that _FORTIFY_SOURCE can guard (its memcpy and memmove
 # come from libstdc++'s __builtin_memcpy), so hardening-check cannot see the fortification.
 # The program is compiled with -fcf-protection, but the linker marks it only when every object
@@ -65,9 +81,8 @@ if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${Status}' quendrel 2>/dev/null |
   dpkg-query -W -f='${Status}' quendrel | grep -q 'ok installed' || fail "dpkg does not list quendrel"
   program=/usr/bin/quendrel
 else
-  echo "round_trip: not root or quendrel already installed; unpacking into a scratch root instead"
-  dpkg-deb -x "$deb" "$scratch/root"
-  program=$scratch/root/usr/bin/quendrel
+  echo "round_trip: not root or quendrel already installed; starting it from the unpacked package"
+  program=$scratch/unpacked/usr/bin/quendrel
 fi
 [ -x "$program" ] || fail "$program is not there"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // Delta debugging: removes ever smaller chunks of a failing sequence while it still fails, until
 // no single step can go or the time is up. Returns the shortest failing sequence found.
@@ -38,4 +38,4 @@ std::vector<Step> Shrink(std::vector<Step> steps,
   return steps;
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace quendrel::testing {
+namespace quendrel::test {
 namespace {
 
 using namespace std::chrono_literals;
@@ -46,4 +46,4 @@ TEST(ShrinkTest, StopsWhenTheTimeIsUp) {
 }
 
 }  // namespace
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

@@ -18,7 +18,7 @@
 #include "ui/appraisal.h"
 #include "ui/diagram_line_elements.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 namespace {
 
 using enum ElementId;
@@ -178,4 +178,4 @@ std::vector<std::string> AppraisalViolations(const MainWindowModel& window,
   return report.take();
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

@@ -6,7 +6,7 @@
 
 #include "ui/main_window_model.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // What has happened to a window so far, which decides what it may show.
 struct WindowHistory {
@@ -30,4 +30,4 @@ std::vector<std::string> InvariantViolations(const MainWindowModel& window,
 std::vector<std::string> AppraisalViolations(const MainWindowModel& window,
                                              const WindowHistory& history);
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

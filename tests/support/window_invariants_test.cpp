@@ -11,7 +11,7 @@
 #include "ui/appraisal.h"
 #include "ui/stroke_calculation.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 namespace {
 
 using enum ElementId;
@@ -92,4 +92,4 @@ TEST(WindowInvariantsTest, JudgeWhatTheWindowMayShowByItsHistory) {
 }
 
 }  // namespace
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

@@ -17,8 +17,8 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
-using testing::FortuneOf;
-using testing::VisibleElements;
+using test::FortuneOf;
+using test::VisibleElements;
 
 struct AppraisalCase {
   const char* what;

@@ -15,8 +15,8 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
-using testing::LineElementsOf;
-using testing::VisibleElements;
+using test::LineElementsOf;
+using test::VisibleElements;
 
 constexpr std::array kCountBoxes = {Text3, Text4, Text5, Text6, Text7, Text8};
 constexpr std::array kValueLabels = {Label4, Label5, Label6, Label7, Label8};

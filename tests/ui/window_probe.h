@@ -7,7 +7,7 @@
 #include "ui/diagram_line_elements.h"
 #include "ui/main_window_model.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 inline std::set<ElementId> VisibleElements(const MainWindowModel& window, ElementKind kind) {
   std::set<ElementId> visible;
@@ -28,4 +28,4 @@ inline std::set<ElementId> LineElementsOf(NameShape shape) {
   return elements;
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

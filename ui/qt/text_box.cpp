@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/text_box.h"
 
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include <QDropEvent>
@@ -8,35 +10,21 @@
 #include <QValidator>
 
 #include "ui/character_limit.h"
+#include "ui/insertion.h"
 #include "ui/qt/text_box_style.h"
 
 namespace quendrel {
 namespace {
 
-struct Insertion {
-  QString before, inserted, after;
-};
+// The box's text for the model: as it is, in UTF-16, to tell an edit apart, and in UTF-8 as the
+// window hands text over, to count its characters.
+std::u16string_view Utf16(const QString& text) {
+  return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+}
 
-// The text an edit inserted, from the box before it and the text Qt validates, with the caret
-// after the insertion. Typing, a paste or a commit replace the range the edit found; a drop
-// first moves the caret to where it lands.
-std::optional<Insertion> InsertionOf(const QString& text, qsizetype start, qsizetype end,
-                                     const QString& attempt, qsizetype caret) {
-  const QString head = text.left(start);
-  const QString tail = text.mid(end);
-  if (caret >= head.size() && caret == attempt.size() - tail.size() && attempt.startsWith(head) &&
-      attempt.endsWith(tail)) {
-    return Insertion{
-        .before = head, .inserted = attempt.mid(head.size(), caret - head.size()), .after = tail};
-  }
-  const QString after = attempt.mid(caret);
-  const QString before = text.left(text.size() - after.size());
-  if (text.endsWith(after) && before.size() <= caret && attempt.startsWith(before)) {
-    return Insertion{.before = before,
-                     .inserted = attempt.mid(before.size(), caret - before.size()),
-                     .after = after};
-  }
-  return std::nullopt;
+std::string Utf8(std::u16string_view text) {
+  // Not QString::fromUtf16, which would take a leading U+FEFF or U+FFFE for a byte order mark.
+  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toUtf8().toStdString();
 }
 
 // The events by which a user edits the box; Qt also sends it queries, from inside its edits too.
@@ -125,11 +113,11 @@ bool TextBox::admits(const QString& attempt, qsizetype caret) {
     return true;
   }
   refused_ = true;
-  if (const auto insertion =
-          InsertionOf(before_.text, before_.start, before_.end, attempt, caret)) {
-    const std::string fitting =
-        FittingInsertion(insertion->before.toStdString(), insertion->inserted.toStdString(),
-                         insertion->after.toStdString(), maxCharacters_);
+  if (const auto insertion = InsertionOf(
+          Utf16(before_.text), static_cast<std::size_t>(before_.start),
+          static_cast<std::size_t>(before_.end), Utf16(attempt), static_cast<std::size_t>(caret))) {
+    const std::string fitting = FittingInsertion(Utf8(insertion->before), Utf8(insertion->inserted),
+                                                 Utf8(insertion->after), maxCharacters_);
     if (!fitting.empty()) {
       pending_ = QString::fromStdString(fitting);
     }

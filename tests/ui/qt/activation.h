@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QWidget>
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // Neither a bare X server nor the offscreen platform has a window manager to hand activation to
 // a window, so a test asks for it and waits until the window system reports it.
@@ -13,4 +13,4 @@ inline bool Activate(QWidget& window) {
   return QTest::qWaitForWindowActive(&window);
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

@@ -10,7 +10,7 @@
 
 #include "ui/figure.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // How many pixels of each colour the area holds.
 inline std::map<QRgb, int> Census(const QImage& image, QRect area) {
@@ -59,4 +59,4 @@ inline int DifferingFromBitmap(const Figure& figure, const QImage& drawn) {
   return differing;
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

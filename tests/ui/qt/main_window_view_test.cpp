@@ -56,15 +56,15 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
-using testing::FortuneOf;
-using testing::TypeText;
+using test::FortuneOf;
+using test::TypeText;
 
 class MainWindowViewTest : public ::testing::Test {
  protected:
   MainWindowViewTest() : window([this] { ++exits; }) {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_TRUE(testing::Activate(window));
+    EXPECT_TRUE(test::Activate(window));
   }
 
   [[nodiscard]] QLineEdit* box(ElementId id) const {
@@ -272,6 +272,7 @@ TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
       {"かき𠮷", 2, 2, How::Type, "\u3099", "かき\u3099𠮷", 3},  // the mark joins き
       {"山田", 1, 1, How::Paste, "由美子", "山由田", 2},
       {"山田太", 1, 2, How::Paste, "中村", "山中太", 2},
+      {"山\uFFFE", 1, 1, How::Paste, "田太", "山田\uFFFE", 2},  // not a byte order mark
       {"", 0, 0, How::Paste, "由美子です", "由美子", 3},
       {"山", 1, 1, How::Undo, "田太郎です", "山", 1},  // the cut paste
       {"山", 1, 1, How::Redo, "田太郎です", "山田太", 3},

@@ -20,7 +20,7 @@
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/main_window_view.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 namespace {
 
 using enum ElementId;
@@ -348,4 +348,4 @@ bool OpensAbout(const MonkeyEvent& event) {
          event.which <= AboutWithBlockedClicks;
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

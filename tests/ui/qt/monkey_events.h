@@ -11,7 +11,7 @@ namespace quendrel {
 class MainWindowView;
 }
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 enum class MonkeyAction : std::uint8_t {
   Type,         // `text` typed into the focused widget
@@ -50,4 +50,4 @@ bool MayEndApplication(const MonkeyEvent& event);
 // Whether the event is a way through the menus that opens the About dialog.
 bool OpensAbout(const MonkeyEvent& event);
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

@@ -23,7 +23,7 @@
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/qt_conversions.h"
 
-namespace quendrel::testing {
+namespace quendrel::test {
 namespace {
 
 using enum ElementId;
@@ -183,4 +183,4 @@ TEST(MonkeyTest, TheSameSeedGivesTheSameEvents) {
 }
 
 }  // namespace
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

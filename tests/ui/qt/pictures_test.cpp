@@ -25,9 +25,9 @@ namespace quendrel {
 namespace {
 
 using enum ElementId;
-using testing::Census;
-using testing::DifferingFromBitmap;
-using testing::InBitmapColours;
+using test::Census;
+using test::DifferingFromBitmap;
+using test::InBitmapColours;
 
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kWhite = 0xFFFFFFFF;

@@ -31,8 +31,8 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
                     const QString& given) {
   quendrel::MainWindowView window;
   window.show();
-  quendrel::testing::TypeText(window.widgetOf(ElementId::Text1), surname);
-  quendrel::testing::TypeText(window.widgetOf(ElementId::Text2), given);
+  quendrel::test::TypeText(window.widgetOf(ElementId::Text1), surname);
+  quendrel::test::TypeText(window.widgetOf(ElementId::Text2), given);
   QTest::mouseClick(window.widgetOf(ElementId::Command1), Qt::LeftButton);
   QTest::mouseClick(window.widgetOf(ElementId::Command2), Qt::LeftButton);
   return Save(window, folder, name);

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // Types text into a widget one code point at a time, as an input method commits it. QTest's
 // keyClicks only knows keys of ASCII characters.
@@ -20,4 +20,4 @@ inline void TypeText(QWidget* widget, const QString& text) {
   }
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

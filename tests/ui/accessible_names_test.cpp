@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "ui/accessible_names.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ui/appraisal.h"
+#include "ui/stroke_calculation.h"
+
+namespace quendrel {
+namespace {
+
+using enum ElementId;
+
+// What a screen reader hears, from the window as it opens and after a name's calculation and
+// appraisal; the widget test checks that the view hands these names on.
+TEST(AccessibleName, NamesWhatEachElementShows) {
+  struct Stage {
+    std::string surname, given;  // calculated and appraised unless empty
+    std::vector<std::pair<ElementId, std::string>> names;
+  };
+  const std::vector<Stage> stages = {
+      {"",
+       "",
+       {{Text1, "姓"},
+        {Text2, "名"},
+        {Text5, "姓の3文字目の画数"},
+        {Text6, "名の1文字目の画数"},
+        {Label3, "＊画数計算＊"},  // the strip's heading until a calculation
+        {Label4, "天格"},          // a blank value leaves the caption
+        {Label14, "未来 これからの運勢"},
+        {Image1, "未来 急下降"},
+        {Image11, "対人 急下降"},
+        {Label1, ""},  // its own caption says it all
+        {Command1, ""}}},
+      {"長谷川",
+       "由美子",
+       {{Label3, "長谷川 由美子"},
+        {Label4, "天格 18"},
+        {Label8, "総格 35"},
+        {Image4, "未来 上昇"},
+        {Image9, "仕事 上昇"}}},
+      {"林", "一", {{Label3, "林 一"}, {Label7, "外格 0"}, {Label16, "仕事"}}},
+      {"𠮷田", "一", {{Label3, "𠮷田 一"}}},
+  };
+  MainWindowModel window;
+  for (const Stage& stage : stages) {
+    if (!stage.surname.empty()) {
+      window.setText(Text1, stage.surname);
+      window.setText(Text2, stage.given);
+      Command1_Click(window);
+      Command2_Click(window);
+    }
+    for (const auto& [id, name] : stage.names) {
+      EXPECT_EQ(AccessibleName(window, id), name) << stage.surname << ": " << DefinitionOf(id).name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quendrel
