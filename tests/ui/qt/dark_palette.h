@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPalette>
 
-namespace quendrel::testing {
+namespace quendrel::test {
 
 // A dark theme's palette, as a platform theme sets it for the whole application: near-white inks
 // on dark grounds.
@@ -16,4 +16,4 @@ inline QPalette DarkPalette() {
   return dark;
 }
 
-}  // namespace quendrel::testing
+}  // namespace quendrel::test

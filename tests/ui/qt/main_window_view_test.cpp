@@ -711,7 +711,7 @@ std::map<std::string, std::pair<QImage, QRect>> InksUnder(const QPalette& palett
 // must not follow the theme onto them.
 TEST(MainWindowColoursTest, KeepEveryInkAsReadableUnderADarkThemeAsUnderTheLightOne) {
   const auto light = InksUnder(QApplication::palette());
-  const auto darkened = InksUnder(testing::DarkPalette());
+  const auto darkened = InksUnder(test::DarkPalette());
   for (const InkCase& c : kInks) {
     const auto& [lightImage, area] = light.at(c.what);
     const double designed = InkContrast(lightImage, area);

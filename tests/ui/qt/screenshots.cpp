@@ -42,8 +42,8 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
 bool SaveLook(const QDir& folder, const QString& look) {
   quendrel::MainWindowView window;
   window.show();
-  quendrel::testing::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("長谷川"));
-  quendrel::testing::TypeText(window.widgetOf(ElementId::Text2), QStringLiteral("由美子"));
+  quendrel::test::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("長谷川"));
+  quendrel::test::TypeText(window.widgetOf(ElementId::Text2), QStringLiteral("由美子"));
   QTest::mouseClick(window.widgetOf(ElementId::Command1), Qt::LeftButton);
   QTest::mouseClick(window.widgetOf(ElementId::Command2), Qt::LeftButton);
   quendrel::frmAbout about(&window);
@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
   } else {
     std::printf("the Adwaita style (adwaita-qt6) is not installed: no adwaita-* files\n");
   }
-  QApplication::setPalette(quendrel::testing::DarkPalette());
+  QApplication::setPalette(quendrel::test::DarkPalette());
   ok = SaveLook(folder, QStringLiteral("dark")) && ok;
   return ok ? 0 : 1;
 }
