@@ -17,7 +17,7 @@
 #include <QSvgRenderer>
 
 #include "packaging/figure_svg.h"
-#include "ui/pictures.h"
+#include "ui/icon_figures.h"
 
 namespace {
 

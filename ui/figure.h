@@ -5,7 +5,7 @@
 #include <optional>
 #include <span>
 
-#include "ui/layout.h"
+#include "ui/colours.h"
 
 namespace quendrel {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The application icon: a white zig-zag rising from lower left to upper right over its black
 // shadow, on a purple ground, with a white mark edged in black in each corner.
-#include "ui/pictures.h"
+#include "ui/icon_figures.h"
 
 namespace quendrel {
 namespace {
@@ -10,9 +10,6 @@ namespace {
 #include "ui/pictures/icon32.xpm"
 
 using enum FigureShapeKind;
-
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kPurple{128, 0, 128};
 
 // 32 × 32: a zig-zag 2 units wide over its shadow, the same line 2¼ units lower; 3 × 3 marks
 // edged 1 unit wide on their right and lower sides.

@@ -15,15 +15,6 @@ using enum InputMethod;
 constexpr FontSpec kWindowFont{};
 constexpr FontSpec kBold9{900, true};
 constexpr FontSpec kBold12{1200, true};
-constexpr Rgb kTeal{0, 128, 128};
-constexpr Rgb kGreen{0, 128, 0};
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kNavy{0, 0, 128};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kOlive{192, 192, 0};
-constexpr Rgb kDarkGrey{64, 64, 64};
-constexpr Rgb kPaleYellow{255, 255, 128};
 
 // Element, left, top, width, height (twips), font, text colour, face colour, border, alignment,
 // transparent, tab index, input method. Listed from the bottom of the stack to the top, the

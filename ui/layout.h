@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 
+#include "ui/colours.h"
 #include "ui/element_id.h"
 
 namespace quendrel {
@@ -16,13 +17,6 @@ constexpr int ToPixels(int twips) {
   return twips / kTwipsPerPixel;
 }
 
-struct Rgb {
-  std::uint8_t red, green, blue;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kControlGrey{192, 192, 192};  // window background and button face
 // The window text of a light desktop, which the design was drawn with. The elements that leave
 // their ink to the system take it, since a dark theme's light ink would vanish on the fixed grey.
 inline constexpr Rgb kWindowText = kBlack;

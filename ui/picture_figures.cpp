@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The fifteen rating pictures. Each outline runs through the centres of its bitmap's outline
 // pixels, so that a stroke one unit wide covers them.
-#include <array>
+#include "ui/picture_figures.h"
 
-#include "ui/pictures.h"
+#include <array>
 
 namespace quendrel {
 namespace {
@@ -27,12 +27,6 @@ namespace {
 using enum FigureShapeKind;
 
 constexpr int kSize = 30;
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kYellow{255, 255, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kMagenta{255, 0, 255};
-constexpr Rgb kCyan{0, 255, 255};
 
 // Arrows: a shaft 10 units wide and a head as wide as the square, outlined 1 unit wide.
 constexpr FigurePoint kArrowDown[] = {{10.5, 0.5}, {19.5, 0.5}, {19.5, 15.5}, {29.5, 15.5},

@@ -13,7 +13,7 @@
 #include "ui/appraisal.h"
 #include "ui/layout.h"
 #include "ui/name_strip.h"
-#include "ui/pictures.h"
+#include "ui/picture_figures.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/caption_ink.h"

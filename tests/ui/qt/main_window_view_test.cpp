@@ -46,7 +46,7 @@
 #include "ui/diagram_line_elements.h"
 #include "ui/layout.h"
 #include "ui/name_strip.h"
-#include "ui/pictures.h"
+#include "ui/picture_figures.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/name_strip_label.h"
