@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "ui/about.h"
-#include "ui/layout.h"
 #include "ui/icon_figures.h"
+#include "ui/layout.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/caption_ink.h"
 #include "ui/qt/figure_painter.h"
