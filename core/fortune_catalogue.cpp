@@ -81,23 +81,25 @@ constexpr bool NumberedInOrder() {
 }
 static_assert(NumberedInOrder());
 
-constexpr std::string_view EndingOf(FortuneTrend trend) {
-  switch (trend) {
-    case SharpRise:
-      return "急上昇するでしょう！";
-    case Rise:
-      return "上昇するでしょう！";
-    case Steady:
-      return "現状維持のまま！";
-    case Fall:
-      return "下降するでしょう！";
-    case SharpFall:
-      return "急下降するでしょう！";
-  }
-  return {};
-}
+struct TrendWords {
+  std::string_view name;
+  std::string_view ending;  // of a trend line
+};
+
+// In the order of FortuneTrend.
+constexpr std::array<TrendWords, 5> kTrends = {{
+    {"急上昇", "急上昇するでしょう！"},
+    {"上昇", "上昇するでしょう！"},
+    {"現状維持", "現状維持のまま！"},
+    {"下降", "下降するでしょう！"},
+    {"急下降", "急下降するでしょう！"},
+}};
 
 }  // namespace
+
+std::string_view TrendName(FortuneTrend trend) {
+  return kTrends.at(static_cast<std::size_t>(trend)).name;
+}
 
 std::span<const FortuneEntry> FortuneCatalogue() {
   return kCatalogue;
@@ -115,7 +117,8 @@ std::string TrendLine(const FortuneEntry& entry, AppraisalTheme theme) {
   const std::string_view middle =
       entry.Number == 1 && theme == AppraisalTheme::Work ? "当面仕事運は" : "当面の運勢は";
   std::string line{entry.FortuneName};
-  line.append("\u3000").append(middle).append(EndingOf(entry.Trend));
+  line.append("\u3000").append(middle).append(
+      kTrends.at(static_cast<std::size_t>(entry.Trend)).ending);
   return line;
 }
 

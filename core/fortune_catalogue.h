@@ -9,13 +9,10 @@
 
 namespace quendrel {
 
-enum class FortuneTrend : std::uint8_t {
-  SharpRise,
-  Rise,
-  Steady,
-  Fall,
-  SharpFall
-};  // 急上昇 … 急下降
+enum class FortuneTrend : std::uint8_t { SharpRise, Rise, Steady, Fall, SharpFall };
+
+// The trend's own name, 急上昇 for SharpRise and so on.
+std::string_view TrendName(FortuneTrend trend);
 
 enum class AppraisalTheme : std::uint8_t { Future, Work, Relations };  // 未来, 仕事, 対人
 

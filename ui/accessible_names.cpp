@@ -3,12 +3,12 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
-#include "core/name_shape.h"
-#include "ui/appraisal.h"
+#include "ui/result_rows.h"
 
 namespace quendrel {
 namespace {
@@ -26,28 +26,6 @@ constexpr std::array<std::pair<ElementId, std::string_view>, 8> kBoxes = {{
     {Text8, "名の3文字目の画数"},
 }};
 
-// A shown value and the label that captions it.
-constexpr std::array<std::pair<ElementId, ElementId>, 8> kCaptioned = {{
-    {Label4, Label9},
-    {Label5, Label10},
-    {Label6, Label11},
-    {Label7, Label12},
-    {Label8, Label13},
-    {Label14, Label18},
-    {Label16, Label19},
-    {Label17, Label20},
-}};
-
-constexpr std::array<std::pair<AppraisalTheme, ElementId>, 3> kThemeHeadings = {{
-    {AppraisalTheme::Future, Label18},
-    {AppraisalTheme::Work, Label19},
-    {AppraisalTheme::Relations, Label20},
-}};
-
-// In the order of FortuneTrend.
-constexpr std::array<std::string_view, 5> kTrendWords = {"急上昇", "上昇", "現状維持", "下降",
-                                                         "急下降"};
-
 // Two parts with one space between, or the one that is there. A blank value is a full-width space.
 std::string Joined(std::string_view first, std::string_view second) {
   if (second == "\u3000") {
@@ -60,11 +38,26 @@ std::string Joined(std::string_view first, std::string_view second) {
   return joined.append(second);
 }
 
+// The label that captions a value label or a trend line; none for anything else.
+std::optional<ElementId> CaptionOf(ElementId id) {
+  for (const GridRow& row : kGridRows) {
+    if (row.valueLabel == id) {
+      return row.caption;
+    }
+  }
+  for (const ThemeRow& row : kThemeRows) {
+    if (row.trendLabel == id) {
+      return row.heading;
+    }
+  }
+  return std::nullopt;
+}
+
 std::string PictureName(const MainWindowModel& window, ElementId picture) {
-  for (const auto& [theme, heading] : kThemeHeadings) {
-    for (std::size_t trend = 0; trend < kTrendWords.size(); ++trend) {
-      if (RatingPicture(theme, static_cast<FortuneTrend>(trend)) == picture) {
-        return Joined(window.text(heading), kTrendWords.at(trend));
+  for (const ThemeRow& row : kThemeRows) {
+    for (std::size_t trend = 0; trend < row.pictures.size(); ++trend) {
+      if (row.pictures.at(trend) == picture) {
+        return Joined(window.text(row.heading), TrendName(static_cast<FortuneTrend>(trend)));
       }
     }
   }
@@ -87,8 +80,8 @@ std::string NameStripName(const MainWindowModel& window) {
     return caption;
   }
   const WindowState& state = window.state();
-  const NameShape shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
-  return Joined(FirstOf(state.SurnameChars, shape.surname), FirstOf(state.GivenChars, shape.given));
+  return Joined(FirstOf(state.SurnameChars, state.Shape.surname),
+                FirstOf(state.GivenChars, state.Shape.given));
 }
 
 }  // namespace
@@ -99,10 +92,8 @@ std::string AccessibleName(const MainWindowModel& window, ElementId id) {
       return std::string(name);
     }
   }
-  for (const auto& [value, caption] : kCaptioned) {
-    if (value == id) {
-      return Joined(window.text(caption), window.text(id));
-    }
+  if (const std::optional<ElementId> caption = CaptionOf(id)) {
+    return Joined(window.text(*caption), window.text(id));
   }
   if (DefinitionOf(id).kind == ElementKind::Picture) {
     return PictureName(window, id);

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/window_state.h"
 #include "ui/element.h"
+#include "ui/window_state.h"
 
 namespace quendrel {
 

@@ -10,6 +10,7 @@
 #include "core/name_line.h"
 #include "core/stroke_lookup.h"
 #include "ui/diagram_line_elements.h"
+#include "ui/result_rows.h"
 
 namespace quendrel {
 namespace {
@@ -18,7 +19,6 @@ using enum ElementId;
 
 constexpr std::array kSurnameCountBoxes = {Text3, Text4, Text5};
 constexpr std::array kGivenCountBoxes = {Text6, Text7, Text8};
-constexpr std::array kTrendLabels = {Label14, Label16, Label17};
 
 void Reset(MainWindowModel& window) {
   WindowState& state = window.state();
@@ -29,15 +29,17 @@ void Reset(MainWindowModel& window) {
       window.setText(box, "");
     }
   }
-  for (const ElementId label : kTrendLabels) {
-    window.setCaption(label, "");
+  for (const ThemeRow& row : kThemeRows) {
+    window.setCaption(row.trendLabel, "");
   }
   state.Grids = {};
   for (const DiagramLine line : kAllDiagramLines) {
     window.setVisible(ElementOf(line), false);
   }
-  for (std::size_t i = IndexOf(Image1); i <= IndexOf(Image15); ++i) {
-    window.setVisible(static_cast<ElementId>(i), false);
+  for (const ThemeRow& row : kThemeRows) {
+    for (const ElementId picture : row.pictures) {
+      window.setVisible(picture, false);
+    }
   }
 }
 
@@ -60,15 +62,8 @@ void LookUp(MainWindowModel& window, const NameChars& chars, NameStrokes& stroke
 
 void ShowGrids(MainWindowModel& window, const GridValues& grids) {
   window.state().Grids = grids;
-  const std::array<std::pair<std::int32_t, ElementId>, 5> shown = {{
-      {grids.Tenkaku, Label4},
-      {grids.Jinkaku, Label5},
-      {grids.Chikaku, Label6},
-      {grids.Gaikaku, Label7},
-      {grids.Soukaku, Label8},
-  }};
-  for (const auto& [value, label] : shown) {
-    window.setCaption(label, std::to_string(value));
+  for (const GridRow& row : kGridRows) {
+    window.setCaption(row.valueLabel, std::to_string(grids.*row.value));
   }
 }
 
@@ -82,10 +77,10 @@ void Command1_Click(MainWindowModel& window) {
   LookUp(window, state.SurnameChars, state.SurnameStrokes, kSurnameCountBoxes);
   LookUp(window, state.GivenChars, state.GivenStrokes, kGivenCountBoxes);
 
-  const NameShape shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
-  window.setCaption(Label3, ComposeNameLine(shape, state.SurnameChars, state.GivenChars));
-  ShowGrids(window, ComputeGrids(shape, state.SurnameStrokes, state.GivenStrokes));
-  for (const DiagramLine line : DiagramLinesFor(shape)) {
+  state.Shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
+  window.setCaption(Label3, ComposeNameLine(state.Shape, state.SurnameChars, state.GivenChars));
+  ShowGrids(window, ComputeGrids(state.Shape, state.SurnameStrokes, state.GivenStrokes));
+  for (const DiagramLine line : DiagramLinesFor(state.Shape)) {
     window.setVisible(ElementOf(line), true);
   }
 }

@@ -15,34 +15,13 @@
 #include "core/grids.h"
 #include "core/name_shape.h"
 #include "core/stroke_lookup.h"
-#include "ui/appraisal.h"
 #include "ui/diagram_line_elements.h"
+#include "ui/result_rows.h"
 
 namespace quendrel::test {
 namespace {
 
 using enum ElementId;
-
-struct Row {
-  AppraisalTheme theme;
-  ElementId trendLabel;
-  std::int32_t GridValues::* drivenBy;
-  ElementId firstPicture;  // the row's five pictures are numbered on from here
-};
-
-constexpr std::array<Row, 3> kRows = {{
-    {AppraisalTheme::Future, Label14, &GridValues::Soukaku, Image1},
-    {AppraisalTheme::Work, Label16, &GridValues::Gaikaku, Image6},
-    {AppraisalTheme::Relations, Label17, &GridValues::Soukaku, Image11},
-}};
-
-constexpr std::array<std::pair<ElementId, std::int32_t GridValues::*>, 5> kGridCaptions = {{
-    {Label4, &GridValues::Tenkaku},
-    {Label5, &GridValues::Jinkaku},
-    {Label6, &GridValues::Chikaku},
-    {Label7, &GridValues::Gaikaku},
-    {Label8, &GridValues::Soukaku},
-}};
 
 class Report {
  public:
@@ -70,11 +49,6 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
-ElementId Offset(ElementId first, std::size_t by) {
-  // NOLINTNEXTLINE(clang-analyzer-optin.core.EnumCastOutOfRange): a row has five pictures
-  return static_cast<ElementId>(IndexOf(first) + by);
-}
-
 void CheckTexts(const MainWindowModel& window, Report& report) {
   for (std::size_t i = 0; i < kElementCount; ++i) {
     const auto id = static_cast<ElementId>(i);
@@ -95,16 +69,18 @@ void CheckState(const WindowState& state, Report& report) {
                   "differs from the table's count of the stored character");
   }
   const NameShape shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
+  report.expect(state.Shape == shape, "Shape", "differs from the shape of the stored counts");
   report.expect(state.Grids == ComputeGrids(shape, state.SurnameStrokes, state.GivenStrokes),
                 "Grids", "differ from the formulas applied to the stored counts");
 }
 
 void CheckGridCaptions(const MainWindowModel& window, const WindowHistory& history,
                        Report& report) {
-  for (const auto& [label, value] : kGridCaptions) {
-    const std::string expected = history.calculated ? std::to_string(window.state().Grids.*value)
-                                                    : std::string(DefinitionOf(label).text);
-    report.expect(window.text(label) == expected, DefinitionOf(label).name,
+  for (const GridRow& row : kGridRows) {
+    const std::string expected = history.calculated
+                                     ? std::to_string(window.state().Grids.*row.value)
+                                     : std::string(DefinitionOf(row.valueLabel).text);
+    report.expect(window.text(row.valueLabel) == expected, DefinitionOf(row.valueLabel).name,
                   "does not show the stored grid value");
   }
 }
@@ -112,9 +88,7 @@ void CheckGridCaptions(const MainWindowModel& window, const WindowHistory& histo
 void CheckDiagram(const MainWindowModel& window, const WindowHistory& history, Report& report) {
   std::set<ElementId> expected;
   if (history.calculated) {
-    const WindowState& state = window.state();
-    for (const DiagramLine line :
-         DiagramLinesFor(ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes))) {
+    for (const DiagramLine line : DiagramLinesFor(window.state().Shape)) {
       expected.insert(ElementOf(line));
     }
   }
@@ -125,7 +99,7 @@ void CheckDiagram(const MainWindowModel& window, const WindowHistory& history, R
   }
 }
 
-void CheckRow(const MainWindowModel& window, const WindowHistory& history, const Row& row,
+void CheckRow(const MainWindowModel& window, const WindowHistory& history, const ThemeRow& row,
               Report& report) {
   // The row's fortune as the last appraisal found it; none before an appraisal.
   const std::optional<FortuneEntry> fortune = history.appraisedSinceCalculation
@@ -137,9 +111,8 @@ void CheckRow(const MainWindowModel& window, const WindowHistory& history, const
   } else if (history.calculated || history.appraisedSinceCalculation) {
     expectedTrend = "";
   }
-  for (std::size_t i = 0; i < 5; ++i) {
-    const ElementId picture = Offset(row.firstPicture, i);
-    const bool shown = fortune && RatingPicture(row.theme, fortune->Trend) == picture;
+  for (const ElementId picture : row.pictures) {
+    const bool shown = fortune && row.picture(fortune->Trend) == picture;
     report.expect(window.isVisible(picture) == shown, DefinitionOf(picture).name,
                   "visibility differs from the row's fortune");
   }
@@ -148,7 +121,7 @@ void CheckRow(const MainWindowModel& window, const WindowHistory& history, const
 }
 
 void CheckAppraisal(const MainWindowModel& window, const WindowHistory& history, Report& report) {
-  for (const Row& row : kRows) {
+  for (const ThemeRow& row : kThemeRows) {
     CheckRow(window, history, row, report);
   }
   if (history.appraisedSinceCalculation) {

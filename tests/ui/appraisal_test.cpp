@@ -11,6 +11,7 @@
 #include "tests/fortunes.h"
 #include "tests/printers.h"
 #include "tests/ui/window_probe.h"
+#include "ui/result_rows.h"
 #include "ui/stroke_calculation.h"
 
 namespace quendrel {
@@ -103,18 +104,18 @@ TEST(Appraisal, ReadsTheStoredGridsIntoRemarkRowsAndPictures) {
 }
 
 TEST(Appraisal, ShowsOnePictureOfTheRightRowForEveryTrend) {
-  const std::vector<std::pair<AppraisalTheme, std::set<ElementId>>> rows = {
-      {AppraisalTheme::Future, {Image1, Image2, Image3, Image4, Image5}},
-      {AppraisalTheme::Work, {Image6, Image7, Image8, Image9, Image10}},
-      {AppraisalTheme::Relations, {Image11, Image12, Image13, Image14, Image15}},
+  const std::vector<std::set<ElementId>> rows = {
+      {Image1, Image2, Image3, Image4, Image5},
+      {Image6, Image7, Image8, Image9, Image10},
+      {Image11, Image12, Image13, Image14, Image15},
   };
-  for (const auto& [theme, pictures] : rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
     std::set<ElementId> used;
     for (const auto trend : {FortuneTrend::SharpRise, FortuneTrend::Rise, FortuneTrend::Steady,
                              FortuneTrend::Fall, FortuneTrend::SharpFall}) {
-      used.insert(RatingPicture(theme, trend));
+      used.insert(kThemeRows.at(i).picture(trend));
     }
-    EXPECT_EQ(used, pictures);
+    EXPECT_EQ(used, rows.at(i));
   }
 }
 

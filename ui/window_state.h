@@ -3,16 +3,18 @@
 
 #include "core/grids.h"
 #include "core/name_parts.h"
+#include "core/name_shape.h"
 
 namespace quendrel {
 
-// What the stroke calculation leaves behind for the name line and for the appraisal. The stroke
-// table itself is constant and needs no copy here.
+// What the stroke calculation leaves in the main window for the name line, the accessible names
+// and the appraisal. The stroke table itself is constant and needs no copy here.
 struct WindowState {
   NameChars SurnameChars;
   NameChars GivenChars;
   NameStrokes SurnameStrokes{};
   NameStrokes GivenStrokes{};
+  NameShape Shape;  // as classified from the counts
   // The only link between the two commands: the appraisal reads these and nothing else.
   GridValues Grids;
 };
