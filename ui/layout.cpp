@@ -5,6 +5,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "ui/element.h"
+
 namespace quendrel {
 namespace {
 
@@ -58,8 +60,8 @@ constexpr std::array kLayouts = std::to_array<ElementLayout>({
     {Label19,  3600, 2160,  375,  255, kWindowFont,   {},          {},          false, Left,   false, 29, Untouched},
     {Label20,  3600, 2880,  375,  255, kWindowFont,   {},          {},          false, Left,   false, 30, Untouched},
     {Label21,  4200, 4320, 2415, 1575, {1200, false}, kDarkGrey,   {},          true,  Left,   false, 31, Untouched},
-    {Text1,     480, 1200, 1095,  375, {1575, false}, {},          {},          false, Left,   false,  2, On},
-    {Text2,    1800, 1200, 1095,  375, {1575, false}, {},          {},          false, Left,   false,  3, On},
+    {Text1,     480, 1200, 1095,  375, {1575, false}, {},          {},          false, Left,   false,  2, Untouched},
+    {Text2,    1800, 1200, 1095,  375, {1575, false}, {},          {},          false, Left,   false,  3, Untouched},
     {Text3,     480, 1560,  375,  270, kWindowFont,   {},          {},          false, Left,   false,  4, Off},
     {Text4,     840, 1560,  375,  270, kWindowFont,   {},          {},          false, Left,   false,  5, Off},
     {Text5,    1200, 1560,  375,  270, kWindowFont,   {},          {},          false, Left,   false,  6, Off},
@@ -107,6 +109,22 @@ const ElementLayout& LayoutOf(ElementId id) {
     throw std::out_of_range("element without a layout");
   }
   return *found;
+}
+
+std::vector<ElementId> TabOrder() {
+  std::vector<const ElementLayout*> focusable;
+  for (const ElementLayout& layout : kLayouts) {
+    const ElementKind kind = DefinitionOf(layout.id).kind;
+    if (kind == ElementKind::TextBox || kind == ElementKind::CommandButton) {
+      focusable.push_back(&layout);
+    }
+  }
+  std::ranges::sort(focusable, {}, &ElementLayout::tabIndex);
+  std::vector<ElementId> order;
+  for (const ElementLayout* layout : focusable) {
+    order.push_back(layout->id);
+  }
+  return order;
 }
 
 std::span<const LineLayout> LineLayouts() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "ui/colours.h"
 #include "ui/element_id.h"
@@ -28,7 +29,9 @@ struct FontSpec {
 };
 
 enum class Alignment : std::uint8_t { Left, Centre };
-enum class InputMethod : std::uint8_t { Untouched, On, Off };
+// Whether a text box switches the Japanese input method off while it has the focus. The design
+// switched it on in the name boxes; no toolkit can, so they leave it as the user set it.
+enum class InputMethod : std::uint8_t { Untouched, Off };
 
 struct ElementLayout {
   ElementId id;
@@ -55,6 +58,9 @@ inline constexpr Rgb kWindowBackground = kControlGrey;
 // Every element but the lines and the menus, bottom of the stack first.
 std::span<const ElementLayout> ElementLayouts();
 const ElementLayout& LayoutOf(ElementId id);
+
+// The elements that take the focus, the text boxes and buttons, in the order of their tab index.
+std::vector<ElementId> TabOrder();
 
 // The 39 diagram lines; all are drawn one pixel wide in kWindowText.
 std::span<const LineLayout> LineLayouts();

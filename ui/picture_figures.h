@@ -9,9 +9,4 @@ namespace quendrel {
 // The 30 × 30 rating picture an Image element shows.
 const Figure& PictureFigure(ElementId image);
 
-// Its bitmap alone.
-inline Xpm PictureOf(ElementId image) {
-  return PictureFigure(image).bitmap;
-}
-
 }  // namespace quendrel

@@ -152,7 +152,7 @@ constexpr HigherScale kHigherScales[] = {{1.5, 10}, {2, 24}};
 TEST(PicturesTest, EachIsAnOpaqueSquareOfItsOwnColoursFillingItsEdges) {
   for (const PictureCase& c : kPictures) {
     SCOPED_TRACE(c.what);
-    const QImage image(PictureOf(c.image));
+    const QImage image(PictureFigure(c.image).bitmap);
     if (image.size() != QSize(kSize, kSize)) {
       ADD_FAILURE() << "not " << kSize << " px square";
       continue;
@@ -177,7 +177,8 @@ TEST(PicturesTest, EachIsAnOpaqueSquareOfItsOwnColoursFillingItsEdges) {
   }
   for (std::size_t i = 0; i < kPictures.size(); ++i) {
     for (std::size_t j = i + 1; j < kPictures.size(); ++j) {
-      EXPECT_FALSE(QImage(PictureOf(kPictures[i].image)) == QImage(PictureOf(kPictures[j].image)))
+      EXPECT_FALSE(QImage(PictureFigure(kPictures[i].image).bitmap) ==
+                   QImage(PictureFigure(kPictures[j].image).bitmap))
           << kPictures[i].what << " and " << kPictures[j].what << " are the same";
     }
   }
@@ -203,7 +204,7 @@ TEST(PicturesTest, OutlinesAreClosedAndOfTheirThickness) {
                                 {1, 1}, {1, -1}, {-1, 1}, {-1, -1}};
   for (const PictureCase& c : kPictures) {
     SCOPED_TRACE(c.what);
-    const QImage image(PictureOf(c.image));
+    const QImage image(PictureFigure(c.image).bitmap);
     for (const WalkIn& walk : WalksIn()) {
       if ((c.sides & walk.side) != 0) {
         EXPECT_EQ(Walk(image, walk.start, walk.step, c.ground, c.profile), Describe(c.profile))
@@ -291,7 +292,7 @@ TEST(PicturesTest, ArrowsPointTheirWay) {
       continue;
     }
     SCOPED_TRACE(c.what);
-    const QImage image(PictureOf(c.image));
+    const QImage image(PictureFigure(c.image).bitmap);
     // Figure pixels on each line across the arrow, keyed by twice the signed distance from the
     // centre along it: the head, the widest part, lies ahead of the centre.
     std::map<int, int> widths;
@@ -326,7 +327,7 @@ TEST(PicturesTest, TrianglesWidenFromApexToBase) {
       continue;
     }
     SCOPED_TRACE(c.what);
-    const QImage image(PictureOf(c.image));
+    const QImage image(PictureFigure(c.image).bitmap);
     const int apex = c.head.y() < 0 ? 0 : kFar;
     int width = 0;
     for (int y = apex; y >= 0 && y < kSize; y -= c.head.y()) {
