@@ -9,13 +9,13 @@
 #include <QString>
 
 #include "core/characters.h"
-#include "ui/character_limit.h"
-#include "ui/insertion.h"
+#include "ui/box_edit.h"
+#include "ui/element.h"
 
 namespace quendrel::fuzzing {
 namespace {
 
-constexpr std::size_t kBoxCharacters = 3;
+constexpr ElementId kBox = ElementId::Text1;
 constexpr std::size_t kHeader = 4;
 
 // Unit for unit: QString::fromUtf16 would take a leading U+FEFF or U+FFFE for a byte order mark.
@@ -56,8 +56,9 @@ Edit Decode(std::span<const std::uint8_t> input) {
   const std::u16string_view all(units);
   const std::size_t split = std::min(all.find(u'\uFFFF'), all.size());
   QString text = FromUnits(all.substr(0, split));
-  if (ExceedsCharacters(text.toStdString(), kBoxCharacters)) {
-    text = QString::fromStdString(TruncateCharacters(text.toStdString(), kBoxCharacters));
+  if (Overfills(kBox, Units(text))) {  // the box never holds more than it takes
+    text = QString::fromStdString(
+        TruncateCharacters(text.toStdString(), DefinitionOf(kBox).maxCharacters));
   }
   const auto at = [&text](std::uint8_t byte) {
     return static_cast<std::size_t>(byte) % static_cast<std::size_t>(text.size() + 1);
@@ -80,37 +81,39 @@ std::vector<std::string> EditPathViolations(std::span<const std::uint8_t> input)
   const QString head = edit.text.left(static_cast<qsizetype>(edit.start));
   const QString tail = edit.text.mid(static_cast<qsizetype>(edit.end));
   const QString attempt = head + edit.offered + tail;
-  if (!ExceedsCharacters(attempt.toStdString(), kBoxCharacters)) {
+  const EditOutcome outcome =
+      TakeEdit(kBox, {.text = Units(edit.text),
+                      .start = edit.caret,
+                      .end = edit.caretEnd,
+                      .attempt = Units(attempt),
+                      .caret = static_cast<std::size_t>(head.size() + edit.offered.size())});
+  if (outcome.taken) {
     return {};  // the box takes the edit as it is
   }
-  const auto insertion = InsertionOf(Units(edit.text), edit.caret, edit.caretEnd, Units(attempt),
-                                     static_cast<std::size_t>(head.size() + edit.offered.size()));
   std::vector<std::string> violations;
-  if (!insertion) {
+  if (!outcome.refused) {
     violations.emplace_back("the box could not tell the inserted text apart");
     return violations;
   }
-  if (FromUnits(insertion->before) != head || FromUnits(insertion->after) != tail ||
-      FromUnits(insertion->inserted) != edit.offered) {
+  const Insertion& parts = *outcome.refused;
+  if (FromUnits(parts.before) != head || FromUnits(parts.after) != tail ||
+      FromUnits(parts.inserted) != edit.offered) {
     violations.emplace_back("the text the edit did not replace was taken for inserted, or back");
   }
-  const std::string before = FromUnits(insertion->before).toStdString();
-  const std::string after = FromUnits(insertion->after).toStdString();
-  const std::string offered = FromUnits(insertion->inserted).toStdString();
-  const std::string kept = FittingInsertion(before, offered, after, kBoxCharacters);
-  const QString held = kept.empty() ? edit.text : head + QString::fromStdString(kept) + tail;
-
-  if (ExceedsCharacters(held.toStdString(), kBoxCharacters)) {
-    violations.emplace_back("the box holds more than three characters");
+  const QString kept = FromUnits(outcome.kept);
+  const QString held = kept.isEmpty() ? edit.text : head + kept + tail;
+  if (Overfills(kBox, Units(held))) {
+    violations.emplace_back("the box holds more than it takes");
   }
-  const std::size_t count = CountCharacters(kept);
-  if (!offered.starts_with(kept)) {
+  const std::string offered = edit.offered.toStdString();
+  const std::size_t count = CountCharacters(kept.toStdString());
+  if (!edit.offered.startsWith(kept)) {
     violations.emplace_back("what went in is not the start of what was offered");
-  } else if (Prefix(offered, count) != kept) {
+  } else if (Prefix(offered, count) != kept.toStdString()) {
     violations.emplace_back("what went in splits a character");
   }
-  if (const std::string longer = Prefix(offered, count + 1);
-      longer.size() > kept.size() && !ExceedsCharacters(before + longer + after, kBoxCharacters)) {
+  if (const QString longer = QString::fromStdString(Prefix(offered, count + 1));
+      longer.size() > kept.size() && !Overfills(kBox, Units(head + longer + tail))) {
     violations.emplace_back("a character that fits was left out");
   }
   return violations;

@@ -1,30 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/text_box.h"
 
-#include <string>
 #include <string_view>
 #include <utility>
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QMenu>
 #include <QValidator>
 
-#include "ui/character_limit.h"
-#include "ui/insertion.h"
+#include "ui/box_edit.h"
+#include "ui/element.h"
+#include "ui/layout.h"
 #include "ui/qt/text_box_style.h"
 
 namespace quendrel {
 namespace {
 
-// The box's text for the model: as it is, in UTF-16, to tell an edit apart, and in UTF-8 as the
-// window hands text over, to count its characters.
 std::u16string_view Utf16(const QString& text) {
   return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
-}
-
-std::string Utf8(std::u16string_view text) {
-  // Not QString::fromUtf16, which would take a leading U+FEFF or U+FFFE for a byte order mark.
-  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toUtf8().toStdString();
 }
 
 // The events by which a user edits the box; Qt also sends it queries, from inside its edits too.
@@ -55,11 +49,13 @@ class TextBox::Limit final : public QValidator {
   TextBox& box_;
 };
 
-TextBox::TextBox(bool inputMethod, std::size_t maxCharacters, QWidget* parent)
-    : QLineEdit(parent), inputMethod_(inputMethod), maxCharacters_(maxCharacters) {
-  setAttribute(Qt::WA_InputMethodEnabled, inputMethod);
-  setStyle(TextBoxStyle::ForApplicationStyle());
-  if (maxCharacters != 0) {
+TextBox::TextBox(ElementId id, QWidget* parent)
+    : QLineEdit(parent), id_(id), inputMethod_(LayoutOf(id).inputMethod != InputMethod::Off) {
+  setAttribute(Qt::WA_InputMethodEnabled, inputMethod_);
+  auto* style = new TextBoxStyle(QApplication::style()->name());
+  style->setParent(this);  // a widget does not own its style; this one goes with its box
+  setStyle(style);
+  if (DefinitionOf(id).maxCharacters != 0) {
     setValidator(new Limit(*this));
     // Qt leaves the text as it was only when it undoes a refused edit.
     connect(this, &QLineEdit::textChanged, this, [this] { pending_.reset(); });
@@ -109,18 +105,19 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool TextBox::admits(const QString& attempt, qsizetype caret) {
-  if (!ExceedsCharacters(attempt.toStdString(), maxCharacters_)) {
+  const EditOutcome outcome = TakeEdit(id_, {.text = Utf16(before_.text),
+                                             .start = static_cast<std::size_t>(before_.start),
+                                             .end = static_cast<std::size_t>(before_.end),
+                                             .attempt = Utf16(attempt),
+                                             .caret = static_cast<std::size_t>(caret)});
+  if (outcome.taken) {
     return true;
   }
   refused_ = true;
-  if (const auto insertion = InsertionOf(
-          Utf16(before_.text), static_cast<std::size_t>(before_.start),
-          static_cast<std::size_t>(before_.end), Utf16(attempt), static_cast<std::size_t>(caret))) {
-    const std::string fitting = FittingInsertion(Utf8(insertion->before), Utf8(insertion->inserted),
-                                                 Utf8(insertion->after), maxCharacters_);
-    if (!fitting.empty()) {
-      pending_ = QString::fromStdString(fitting);
-    }
+  if (!outcome.kept.empty()) {
+    // Unit for unit: QString::fromUtf16 would take a leading U+FEFF for a byte order mark.
+    pending_ =
+        QStringView(outcome.kept.data(), static_cast<qsizetype>(outcome.kept.size())).toString();
   }
   return false;
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstddef>
 #include <optional>
 
 #include <QLineEdit>
 #include <QString>
+
+#include "ui/element_id.h"
 
 namespace quendrel {
 
@@ -14,15 +15,13 @@ namespace quendrel {
 // The input method: QLineEdit answers an input method's Qt::ImEnabled query from isEnabled()
 // alone, whatever Qt::WA_InputMethodEnabled says, so a box with it switched off answers here.
 //
-// The character limit, kept as a box with a maximum length keeps it: a typed character that would
-// be one too many is refused, and a paste, a drop or an input method's commit puts in only as
-// many of its first characters as fit. Qt's own maxLength counts UTF-16 units and would split
-// 𠮷 or か゛; so a validator refuses any edit that leaves too many characters, Qt undoes it
-// within its own undo history, and what fits of the inserted text goes in as an edit of its own.
+// The character limit, as ui/box_edit.h rules it. Qt's own maxLength counts UTF-16 units and
+// would split 𠮷 or か゛; so a validator refuses any edit that the box does not take whole, Qt
+// undoes it within its own undo history, and what the box keeps of the inserted text goes in as
+// an edit of its own.
 class TextBox final : public QLineEdit {
  public:
-  // A `maxCharacters` of 0 sets no limit.
-  TextBox(bool inputMethod, std::size_t maxCharacters, QWidget* parent);
+  TextBox(ElementId id, QWidget* parent);
 
   using QLineEdit::inputMethodQuery;
   [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -44,8 +43,8 @@ class TextBox final : public QLineEdit {
   [[nodiscard]] bool admits(const QString& attempt, qsizetype caret);
   void insertPending();
 
+  ElementId id_;
   bool inputMethod_;
-  std::size_t maxCharacters_;
   Before before_;
   // What fits of the text of a refused edit, to go in once Qt has undone the edit.
   std::optional<QString> pending_;

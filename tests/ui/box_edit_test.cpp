@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: MIT
-#include "ui/character_limit.h"
+#include "ui/box_edit.h"
 
+#include <string>
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <unicode/unistr.h>
 
 namespace quendrel {
 namespace {
 
-// How much of an edit a name box of three characters keeps, as the box hands it over: the text
-// before the caret (a selection already taken out), what the edit inserts, the text after it.
-// Typing, a paste, an input method's commit and a drop all reach the box this way.
-TEST(FittingInsertion, KeepsTheWholeCharactersThatFitBetweenTheTextAroundTheCaret) {
+std::u16string Utf16(std::string_view utf8) {
+  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
+  return {text.getBuffer(), static_cast<std::size_t>(text.length())};
+}
+
+// How much of an edit a name box of three characters keeps: the text before the caret (a
+// selection already taken out), what the edit inserts, the text after it. Typing, a paste, an
+// input method's commit and a drop all reach the box this way.
+TEST(BoxEdit, KeepsTheWholeCharactersThatFitBetweenTheTextAroundTheCaret) {
   struct Case {
     std::string_view how, before, inserted, after, kept;
   };
@@ -43,7 +50,13 @@ TEST(FittingInsertion, KeepsTheWholeCharactersThatFitBetweenTheTextAroundTheCare
       {"a variation selector joins the last character", "山田葛", "\U000E0100", "", "\U000E0100"},
   };
   for (const Case& c : kCases) {
-    EXPECT_EQ(FittingInsertion(c.before, c.inserted, c.after, 3), c.kept) << c.how;
+    const std::u16string before = Utf16(c.before);
+    const std::u16string attempt = before + Utf16(c.inserted) + Utf16(c.after);
+    const std::u16string text = before + Utf16(c.after);
+    const EditOutcome outcome = TakeEdit(
+        ElementId::Text1,
+        {text, before.size(), before.size(), attempt, attempt.size() - Utf16(c.after).size()});
+    EXPECT_EQ(outcome.taken ? Utf16(c.inserted) : outcome.kept, Utf16(c.kept)) << c.how;
   }
 }
 
