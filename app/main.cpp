@@ -3,7 +3,9 @@
 
 #include <QApplication>
 
+#include "ui/about.h"
 #include "ui/qt/main_window_view.h"
+#include "ui/qt/qt_conversions.h"
 #include "ui/qt/qt_translation.h"
 
 int main(int argc, char* argv[]) {
@@ -15,7 +17,7 @@ int main(int argc, char* argv[]) {
   // The desktop entry's id, so that the desktop matches the window to its entry and icon: Wayland
   // takes the app id from the desktop file name, X11's WM_CLASS its class from the application
   // name.
-  const QString id = QStringLiteral("io.github.quendrel.Quendrel");
+  const QString id = quendrel::ToQString(quendrel::kApplicationId);
   QGuiApplication::setDesktopFileName(id);
   QCoreApplication::setApplicationName(id);
   quendrel::InstallQtTranslation();

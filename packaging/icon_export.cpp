@@ -17,16 +17,19 @@
 #include <QSvgRenderer>
 
 #include "packaging/figure_svg.h"
+#include "ui/about.h"
 #include "ui/icon_figures.h"
 
 namespace {
 
-constexpr auto kIconName = "io.github.quendrel.Quendrel";
 constexpr int kRenderedSizes[] = {48, 64, 128, 256};
 
 QString IconPath(const QDir& themeDir, const QString& folder, const char* suffix) {
-  return themeDir.filePath(folder + QStringLiteral("/apps/") + QLatin1String(kIconName) +
-                           QLatin1String(suffix));
+  return themeDir.filePath(
+      folder + QStringLiteral("/apps/") +
+      QString::fromUtf8(quendrel::kApplicationId.data(),
+                        static_cast<qsizetype>(quendrel::kApplicationId.size())) +
+      QLatin1String(suffix));
 }
 
 bool Failed(const QString& what) {

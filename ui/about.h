@@ -7,6 +7,8 @@
 namespace quendrel {
 
 inline constexpr std::string_view kApplicationTitle = "quendrel";
+// The desktop entry's id, which names the window's app id and class and the theme icons.
+inline constexpr std::string_view kApplicationId = "io.github.quendrel.Quendrel";
 
 struct ApplicationVersion {
   int major, minor, revision;

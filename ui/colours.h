@@ -25,7 +25,9 @@ inline constexpr Rgb kNavy{0, 0, 128};
 inline constexpr Rgb kPurple{128, 0, 128};
 inline constexpr Rgb kOlive{192, 192, 0};
 inline constexpr Rgb kDarkGrey{64, 64, 64};
+inline constexpr Rgb kGrey{128, 128, 128};
 inline constexpr Rgb kControlGrey{192, 192, 192};  // window background and button face
+inline constexpr Rgb kLightControl{239, 239, 239};
 inline constexpr Rgb kPaleYellow{255, 255, 128};
 
 }  // namespace quendrel

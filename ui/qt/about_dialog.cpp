@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/about.h"
+#include "ui/about_layout.h"
 #include "ui/icon_figures.h"
 #include "ui/layout.h"
 #include "ui/qt/application_icon.h"
@@ -16,20 +17,6 @@
 
 namespace quendrel {
 namespace {
-
-// Twips, as the dialog was designed.
-constexpr int kDialogWidth = 5730;
-constexpr int kDialogHeight = 3555;
-
-// The dialog was drawn black on a light desktop's control colour (Qt's light palette has it too);
-// it keeps both in every theme, as the main window keeps its grey, so that its texts and its etched
-// separator read as designed.
-const QColor kGround(0xEF, 0xEF, 0xEF);
-const QColor kInk(Qt::black);
-
-QRect Twips(int left, int top, int width, int height) {
-  return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
-}
 
 QLabel* CreateLabel(QWidget* parent, QRect geometry, const QString& text = {}) {
   auto* label = new QLabel(text, parent);
@@ -46,31 +33,32 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       picIcon_(new QLabel(this)),
-      lblTitle_(CreateLabel(this, Twips(1050, 240, 3885, 480))),
-      lblVersion_(CreateLabel(this, Twips(1050, 780, 3885, 225))),
+      lblTitle_(CreateLabel(this, ToRect(about::kLblTitle))),
+      lblVersion_(CreateLabel(this, ToRect(about::kLblVersion))),
       lblDescription_(
-          CreateLabel(this, Twips(1050, 1125, 3885, 1170), ToQString(AboutDescription()))),
-      lblDisclaimer_(CreateLabel(this, Twips(255, 2625, 3870, 825), ToQString(AboutDisclaimer()))),
+          CreateLabel(this, ToRect(about::kLblDescription), ToQString(AboutDescription()))),
+      lblDisclaimer_(
+          CreateLabel(this, ToRect(about::kLblDisclaimer), ToQString(AboutDisclaimer()))),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("frmAbout"));
-  setFixedSize(ToPixels(kDialogWidth), ToPixels(kDialogHeight));
+  setFixedSize(ToPixels(about::kClientWidth), ToPixels(about::kClientHeight));
   setFont(FontFor({}));
   QPalette colours = palette();
   for (const auto role : {QPalette::Window, QPalette::Button}) {
-    colours.setColor(role, kGround);
+    colours.setColor(role, ToColor(about::kGround));
   }
-  colours.setColor(QPalette::WindowText, kInk);
+  colours.setColor(QPalette::WindowText, ToColor(about::kInk));
   setPalette(colours);
   setModal(true);
   setWindowIcon(ApplicationIcon(devicePixelRatioF()));
 
-  picIcon_->setGeometry(Twips(240, 240, 540, 540));
+  picIcon_->setGeometry(ToRect(about::kPicIcon));
   picIcon_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   picIcon_->setPixmap(FigurePixmap(Icon32Figure(), devicePixelRatioF()));
   picIcon_->setFocusPolicy(Qt::TabFocus);
   picIcon_->setAccessibleName(QStringLiteral("quendrel のアイコン"));
 
-  cmdOK_->setGeometry(Twips(4260, 2625, 1310, 345));
+  cmdOK_->setGeometry(ToRect(about::kCmdOK));
   cmdOK_->setDefault(true);
   InkCaptionForFace(*cmdOK_);
   // Esc already rejects a QDialog, so OK acts as the cancel button too.
@@ -97,15 +85,15 @@ void frmAbout::form_load() {
   lblTitle_->setText(ToQString(texts.title));
 }
 
-// The etched separator above the button: a grey line with a white one just below it.
+// The etched separator above the button.
 void frmAbout::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  painter.fillRect(
-      QRect(QPoint(ToPixels(90), ToPixels(2445)), QPoint(ToPixels(5654), ToPixels(2445))),
-      QColor(128, 128, 128));
-  painter.fillRect(
-      QRect(QPoint(ToPixels(105), ToPixels(2460)), QPoint(ToPixels(5654), ToPixels(2460) + 1)),
-      Qt::white);
+  for (const about::SeparatorLine& line : {about::kSeparatorShadow, about::kSeparatorLight}) {
+    // A line of width w covers the w pixels from its own downwards, as the design drew it.
+    painter.fillRect(QRect(QPoint(ToPixels(line.x1), ToPixels(line.y)),
+                           QPoint(ToPixels(line.x2), ToPixels(line.y) + line.width - 1)),
+                     ToColor(line.colour));
+  }
 }
 
 }  // namespace quendrel

@@ -39,7 +39,7 @@ QString TextOf(const MainWindowModel& model, ElementId id) {
 void ApplyColours(QWidget* widget, const ElementLayout& layout) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::WindowText, ToColor(layout.textColour.value_or(kWindowText)));
-  palette.setColor(QPalette::Window, ToColor(kControlGrey));
+  palette.setColor(QPalette::Window, ToColor(kWindowBackground));
   palette.setColor(QPalette::Button, ToColor(layout.faceColour.value_or(kControlGrey)));
   widget->setPalette(palette);
 }
@@ -63,8 +63,7 @@ QLabel* CreateLabel(const ElementLayout& layout, QWidget* parent) {
 QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model, QWidget* parent) {
   switch (DefinitionOf(layout.id).kind) {
     case ElementKind::TextBox:
-      return new TextBox(layout.inputMethod != InputMethod::Off,
-                         DefinitionOf(layout.id).maxCharacters, parent);
+      return new TextBox(layout.id, parent);
     case ElementKind::Label:
       return CreateLabel(layout, parent);
     case ElementKind::Picture:
@@ -99,7 +98,7 @@ MainWindowView::MainWindowView(EndApplication endApplication)
   // Open at the designed client size; left to itself Qt would cap it at two thirds of a small
   // screen.
   resize(clientArea_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
-  widgetOf(Text1)->setFocus();
+  widgetOf(TabOrder().front())->setFocus();
 }
 
 QAction* MainWindowView::actionOf(ElementId menuItem) const {
@@ -164,9 +163,8 @@ void MainWindowView::connectCommands() {
 }
 
 void MainWindowView::setTabOrder() const {
-  const ElementId order[] = {Text1, Text2, Text3,    Text4,    Text5,   Text6,
-                             Text7, Text8, Command1, Command2, Command3};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
+  const std::vector<ElementId> order = TabOrder();
+  for (std::size_t i = 1; i < order.size(); ++i) {
     QWidget::setTabOrder(widgetOf(order[i - 1]), widgetOf(order[i]));
   }
 }

@@ -15,9 +15,10 @@
 // The one place where the layout's units become Qt's.
 namespace quendrel {
 
-inline QRect ToRect(const ElementLayout& layout) {
-  return {ToPixels(layout.left), ToPixels(layout.top), ToPixels(layout.width),
-          ToPixels(layout.height)};
+// An element's place, of the main window or of the About dialog.
+template <typename Place>
+QRect ToRect(const Place& place) {
+  return {ToPixels(place.left), ToPixels(place.top), ToPixels(place.width), ToPixels(place.height)};
 }
 
 inline QColor ToColor(Rgb rgb) {

@@ -233,7 +233,8 @@ TEST_F(MainWindowViewTest, ShowsOneRatingPicturePerRowInItsPixels) {
     const QRect place = ToRect(LayoutOf(row.front()));
     std::vector<ElementId> matching;
     for (const ElementId picture : row) {
-      if (pixels.copy(place) == QImage(PictureOf(picture)).convertToFormat(pixels.format())) {
+      if (pixels.copy(place) ==
+          QImage(PictureFigure(picture).bitmap).convertToFormat(pixels.format())) {
         matching.push_back(picture);
       }
     }
@@ -461,10 +462,10 @@ TEST_F(MainWindowViewTest, DrawsNameCharactersBeyondTheDesignedFontFromAFallback
 }
 
 TEST_F(MainWindowViewTest, TabsThroughTheBoxesAndButtonsInOrder) {
-  EXPECT_EQ(QApplication::focusWidget(), window.widgetOf(Text1));
-  const ElementId order[] = {Text2, Text3,    Text4,    Text5,    Text6, Text7,
-                             Text8, Command1, Command2, Command3, Text1};
-  for (const ElementId next : order) {
+  const std::vector<ElementId> order = TabOrder();
+  EXPECT_EQ(QApplication::focusWidget(), window.widgetOf(order.front()));
+  for (std::size_t i = 1; i <= order.size(); ++i) {
+    const ElementId next = order.at(i % order.size());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), window.widgetOf(next)) << DefinitionOf(next).name;
   }
