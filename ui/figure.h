@@ -40,6 +40,12 @@ struct FigureShape {
   double strokeWidth = 0;  // in units
 };
 
+// Where a logical pixel is at most one device pixel a figure shows as its bitmap; at any larger
+// scale it is drawn from its shapes, sharp at the screen's resolution.
+constexpr bool DrawnFromShapes(double devicePixelRatio) {
+  return devicePixelRatio > 1;
+}
+
 struct Figure {
   int size;  // width and height in units: 30 for a rating picture, 32 or 16 for an icon
   Rgb ground;

@@ -11,7 +11,7 @@ QIcon ApplicationIcon(qreal devicePixelRatio) {
   QIcon icon;
   for (const Figure* figure : {&Icon16Figure(), &Icon32Figure()}) {
     icon.addPixmap(ToPixmap(figure->bitmap));
-    if (devicePixelRatio > 1) {
+    if (DrawnFromShapes(devicePixelRatio)) {
       icon.addPixmap(FigurePixmap(*figure, devicePixelRatio));
     }
   }

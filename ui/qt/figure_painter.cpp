@@ -33,11 +33,10 @@ qreal Snap(qreal units, const Axis& axis) {
   const qreal device = (units * axis.pixelsPerUnit) - axis.shift;
   const qreal below = std::floor(device);
   const qreal fraction = device - below;
-  constexpr qreal kEpsilon = 1e-9;
-  if (std::abs(fraction - 0.5) >= kEpsilon) {
+  if (std::abs(fraction - 0.5) >= kRoundingSlack) {
     return (fraction < 0.5 ? below : below + 1) + axis.shift;
   }
-  const qreal from = std::abs(device + axis.shift - axis.shapeCentre) < kEpsilon
+  const qreal from = std::abs(device + axis.shift - axis.shapeCentre) < kRoundingSlack
                          ? axis.pictureCentre
                          : axis.shapeCentre;
   return (device + axis.shift < from ? below : below + 1) + axis.shift;
@@ -111,8 +110,7 @@ void PaintShape(QPainter& painter, const FigureShape& shape, qreal pixelsPerUnit
 }  // namespace
 
 int WholeDevicePixels(qreal length) {
-  constexpr qreal kEpsilon = 1e-9;
-  return std::max(1, static_cast<int>(std::floor(length + kEpsilon)));
+  return std::max(1, static_cast<int>(std::floor(length + kRoundingSlack)));
 }
 
 QImage RenderFigure(const Figure& figure, qreal devicePixelRatio, int side) {
@@ -134,7 +132,7 @@ QImage RenderFigure(const Figure& figure, qreal devicePixelRatio) {
 }
 
 QPixmap FigurePixmap(const Figure& figure, qreal devicePixelRatio) {
-  if (devicePixelRatio <= 1) {
+  if (!DrawnFromShapes(devicePixelRatio)) {
     return ToPixmap(figure.bitmap);
   }
   return QPixmap::fromImage(RenderFigure(figure, devicePixelRatio));

@@ -8,6 +8,9 @@
 
 namespace quendrel {
 
+// How far device pixel arithmetic may stray from a whole or half pixel by rounding alone.
+inline constexpr qreal kRoundingSlack = 1e-9;
+
 // The figure drawn from its shapes `side` device pixels square, sharp: every straight edge along
 // the axes falls between whole pixels and every stroke is a whole number of pixels wide, the same
 // wherever it runs. The image carries `devicePixelRatio`, that of the device it is drawn for.
@@ -20,7 +23,7 @@ QImage RenderFigure(const Figure& figure, qreal devicePixelRatio);
 // The whole device pixels in a length of them, allowing for rounding errors.
 int WholeDevicePixels(qreal length);
 
-// What shows the figure on a device of that ratio: its bitmap at 1 (and below), else its render.
+// What shows the figure on a device of that ratio: its bitmap or its render (DrawnFromShapes).
 QPixmap FigurePixmap(const Figure& figure, qreal devicePixelRatio);
 
 }  // namespace quendrel

@@ -20,13 +20,13 @@ void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
   const qreal ratio = devicePixelRatioF();
   const QTransform toDevice = painter.deviceTransform();
   const QRectF covered = toDevice.mapRect(QRectF(rect()));
-  constexpr qreal kEpsilon = 1e-9;
-  const QPointF start(std::ceil(covered.left() - kEpsilon), std::ceil(covered.top() - kEpsilon));
+  const QPointF start(std::ceil(covered.left() - kRoundingSlack),
+                      std::ceil(covered.top() - kRoundingSlack));
   const int side =
       WholeDevicePixels(std::min(covered.right() - start.x(), covered.bottom() - start.y()));
   if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio || pixmap_.width() != side) {
-    pixmap_ = ratio <= 1 ? FigurePixmap(figure_, ratio)
-                         : QPixmap::fromImage(RenderFigure(figure_, ratio, side));
+    pixmap_ = DrawnFromShapes(ratio) ? QPixmap::fromImage(RenderFigure(figure_, ratio, side))
+                                     : FigurePixmap(figure_, ratio);
   }
   painter.drawPixmap(toDevice.inverted().map(start), pixmap_);
 }
