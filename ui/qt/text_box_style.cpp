@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/text_box_style.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QStyleOption>
 
@@ -14,19 +13,6 @@ constexpr int kFramePixels = 2;
 }  // namespace
 
 TextBoxStyle::TextBoxStyle(const QString& key) : QProxyStyle(key) {}
-
-// A widget does not own its style, and every widget must be gone before its style is; the
-// application outlives the windows. A style made for the same application style is reused.
-QStyle* TextBoxStyle::ForApplicationStyle() {
-  const QString name = QStringLiteral("quendrel text boxes on ") + QApplication::style()->name();
-  auto* style = qApp->findChild<QStyle*>(name, Qt::FindDirectChildrenOnly);
-  if (style == nullptr) {
-    style = new TextBoxStyle(QApplication::style()->name());
-    style->setObjectName(name);
-    style->setParent(qApp);
-  }
-  return style;
-}
 
 void TextBoxStyle::polish(QWidget* widget) {
   QProxyStyle::polish(widget);

@@ -13,16 +13,13 @@ namespace quendrel {
 // everything else stay the style's own.
 class TextBoxStyle final : public QProxyStyle {
  public:
-  // One for the application's style as it is now, kept for as long as the application runs.
-  static QStyle* ForApplicationStyle();
+  // Over the style of that key; owned by the one box it serves, as Qt has it for proxy styles.
+  explicit TextBoxStyle(const QString& key);
 
   using QProxyStyle::polish;
   void polish(QWidget* widget) override;
   [[nodiscard]] QRect subElementRect(SubElement element, const QStyleOption* option,
                                      const QWidget* widget) const override;
-
- private:
-  explicit TextBoxStyle(const QString& key);
 };
 
 }  // namespace quendrel
