@@ -1,37 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/caption_ink.h"
 
-#include <QImage>
 #include <QPushButton>
+#include <QStyle>
 
 namespace quendrel {
-namespace {
-
-// The mean lightness of the face in a picture of a button, inside its frame; a face may be a
-// gradient, as Fusion paints it.
-float FaceLightness(const QImage& button) {
-  constexpr int kFrame = 3;
-  const QRect face = button.rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
-  float sum = 0;
-  for (int y = face.top(); y <= face.bottom(); ++y) {
-    for (int x = face.left(); x <= face.right(); ++x) {
-      sum += button.pixelColor(x, y).lightnessF();
-    }
-  }
-  return face.isEmpty() ? 1 : sum / static_cast<float>(face.width() * face.height());
-}
-
-}  // namespace
 
 void InkCaptionForFace(QPushButton& button) {
-  const QString caption = button.text();
-  button.setText({});
-  const float face = FaceLightness(button.grab().toImage());
-  button.setText(caption);
-  // Black reads better than white on a face lighter than mid-grey.
+  // Styles that follow the palette paint the designed light face. Those that paint faces of their
+  // own colours paint them in their standard palette's: adwaita-qt's dark and inverse variants
+  // dark, its light ones light. Black reads better than white on a face lighter than mid-grey.
   constexpr float kMidGrey = 0.5F;
+  const bool darkFace =
+      button.style()->standardPalette().color(QPalette::Button).lightnessF() < kMidGrey;
   QPalette palette = button.palette();
-  palette.setColor(QPalette::ButtonText, face >= kMidGrey ? Qt::black : Qt::white);
+  palette.setColor(QPalette::ButtonText, darkFace ? Qt::white : Qt::black);
   button.setPalette(palette);
 }
 
