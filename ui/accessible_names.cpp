@@ -84,7 +84,48 @@ std::string NameStripName(const MainWindowModel& window) {
                 FirstOf(state.GivenChars, state.Shape.given));
 }
 
+// The characters of both names that were read but have no count.
+std::string Unknown(const WindowState& state) {
+  std::string unknown;
+  for (const auto& [chars, strokes] : {std::pair{&state.SurnameChars, &state.SurnameStrokes},
+                                       std::pair{&state.GivenChars, &state.GivenStrokes}}) {
+    for (std::size_t k = 0; k < chars->size(); ++k) {
+      if (!chars->at(k).empty() && strokes->at(k) == 0) {
+        unknown += unknown.empty() ? "" : "、";
+        unknown += chars->at(k);
+      }
+    }
+  }
+  return unknown;
+}
+
 }  // namespace
+
+std::string StrokeCalculationAnnouncement(const MainWindowModel& window) {
+  std::string said;
+  for (const GridRow& row : kGridRows) {
+    said += said.empty() ? "" : "、";
+    said += Joined(window.text(row.caption), window.text(row.valueLabel));
+  }
+  if (const std::string unknown = Unknown(window.state()); !unknown.empty()) {
+    said += "。画数表にない文字 " + unknown;
+  }
+  return said;
+}
+
+std::string AppraisalAnnouncement(const MainWindowModel& window) {
+  std::string said;
+  for (const ThemeRow& row : kThemeRows) {
+    said += said.empty() ? "" : "、";
+    said += window.text(row.heading);
+    if (const auto fortune = FindFortune(window.state().Grids.*row.drivenBy)) {
+      said.append(" ").append(fortune->FortuneName).append(" ").append(TrendName(fortune->Trend));
+    } else {
+      said += " なし";
+    }
+  }
+  return said + "。" + window.text(Label21);
+}
 
 std::string AccessibleName(const MainWindowModel& window, ElementId id) {
   for (const auto& [box, name] : kBoxes) {

@@ -13,4 +13,11 @@ namespace quendrel {
 // own caption says it all.
 std::string AccessibleName(const MainWindowModel& window, ElementId id);
 
+// What a screen reader announces once a command has run, so that a listener learns the results
+// without going to look for them. After 画数計算: the five numbers with their captions, and the
+// characters the table lacks, whose counts stayed empty. After 鑑定: each theme row with its
+// fortune and trend, or none, and the remark.
+std::string StrokeCalculationAnnouncement(const MainWindowModel& window);
+std::string AppraisalAnnouncement(const MainWindowModel& window);
+
 }  // namespace quendrel

@@ -67,5 +67,30 @@ TEST(AccessibleName, NamesWhatEachElementShows) {
   }
 }
 
+TEST(Announcement, SaysWhatEachCommandShowed) {
+  struct Case {
+    std::string surname, given, calculated, appraised;
+  };
+  const std::vector<Case> cases = {
+      {"長谷川", "由美子", "天格 18、人格 8、地格 17、外格 27、総格 35",
+       "未来 繊細運 上昇、仕事 強肩運 上昇、対人 繊細運 上昇。"
+       "生真面目すぎて、嫌われる時もあります。もっと大らかに振る舞って下さい。 "},
+      {"𠮷田", "一", "天格 5、人格 6、地格 1、外格 0、総格 6。画数表にない文字 𠮷",
+       "未来 盛大運 上昇、仕事 なし、対人 盛大運 上昇。豪快で暖かみのあるタイプで、信頼されます。 "},
+      {"林", "一", "天格 8、人格 9、地格 1、外格 0、総格 9",
+       "未来 困難運 急下降、仕事 なし、対人 困難運 急下降。"
+       "繊細で鋭い神経が、自分や他人を傷つけることもあります。 "},
+  };
+  for (const Case& c : cases) {
+    MainWindowModel window;
+    window.setText(Text1, c.surname);
+    window.setText(Text2, c.given);
+    Command1_Click(window);
+    EXPECT_EQ(StrokeCalculationAnnouncement(window), c.calculated) << c.surname;
+    Command2_Click(window);
+    EXPECT_EQ(AppraisalAnnouncement(window), c.appraised) << c.surname;
+  }
+}
+
 }  // namespace
 }  // namespace quendrel
