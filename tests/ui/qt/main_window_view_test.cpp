@@ -172,10 +172,14 @@ TEST_F(MainWindowViewTest, DrawsTheNameStripAndTheBracketsOfEachShape) {
     QString rows;  // down the strip; a space is a row left empty
   };
   const std::vector<ShapeName> names = {
-      {"長谷川", "由美子", "長谷川由美子"}, {"長谷川", "太郎", "長谷川太郎 "},
-      {"長谷川", "一", "長谷川一☆ "},       {"山田", "由美子", "山田 由美子"},
-      {"山田", "太郎", "山田 太郎 "},       {"山田", "一", "山田 一☆ "},
-      {"林", "由美子", "☆林 由美子"},       {"林", "太郎", "☆林 太郎 "},
+      {"長谷川", "由美子", "長谷川由美子"},
+      {"長谷川", "太郎", "長谷川太郎 "},
+      {"長谷川", "一", "長谷川一☆ "},
+      {"山田", "由美子", "山田 由美子"},
+      {"山田", "太郎", "山田 太郎 "},
+      {"山田", "一", "山田 一☆ "},
+      {"林", "由美子", "☆林 由美子"},
+      {"林", "太郎", "☆林 太郎 "},
       {"林", "一", "☆林 一☆ "},
   };
   const QColor ground = ToColor(kWindowBackground);
