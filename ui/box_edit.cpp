@@ -14,7 +14,7 @@ namespace {
 // Unit for unit: a leading U+FEFF or U+FFFE is a character, not a byte order mark.
 std::string Utf8(std::u16string_view text) {
   std::string utf8;
-  icu::UnicodeString(false, text.data(), static_cast<std::int32_t>(text.size())).toUTF8String(utf8);
+  icu::UnicodeString(text.data(), static_cast<std::int32_t>(text.size())).toUTF8String(utf8);
   return utf8;
 }
 
@@ -70,7 +70,8 @@ std::string Fitting(const std::string& before, std::string_view inserted, const 
   std::string longer;
   for (const std::string& character : candidates) {
     longer += character;
-    if (Exceeds(before + longer + after, limit)) {
+    std::string attempt = before;
+    if (Exceeds(attempt.append(longer).append(after), limit)) {
       break;
     }
     fitting = longer;

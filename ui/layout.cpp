@@ -121,6 +121,7 @@ std::vector<ElementId> TabOrder() {
   }
   std::ranges::sort(focusable, {}, &ElementLayout::tabIndex);
   std::vector<ElementId> order;
+  order.reserve(focusable.size());
   for (const ElementLayout* layout : focusable) {
     order.push_back(layout->id);
   }
