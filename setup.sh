@@ -24,7 +24,7 @@ test_packages="
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-19 clang-format-19 clang-tidy-19 libclang-rt-19-dev
   locales xvfb xauth x11-utils weston time file
-  dbus-daemon at-spi2-core python3-pyatspi
+  dbus-daemon at-spi2-core python3-pyatspi xdotool
   desktop-file-utils appstream dpkg-dev devscripts lintian
 "
 case "$*" in

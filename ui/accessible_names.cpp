@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/accessible_names.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -53,11 +54,12 @@ std::optional<ElementId> CaptionOf(ElementId id) {
   return std::nullopt;
 }
 
-std::string PictureName(const MainWindowModel& window, ElementId picture) {
+// A picture stands beside its row's trend line, which already says the row.
+std::string PictureName(ElementId picture) {
   for (const ThemeRow& row : kThemeRows) {
     for (std::size_t trend = 0; trend < row.pictures.size(); ++trend) {
       if (row.pictures.at(trend) == picture) {
-        return Joined(window.text(row.heading), TrendName(static_cast<FortuneTrend>(trend)));
+        return std::string(TrendName(static_cast<FortuneTrend>(trend)));
       }
     }
   }
@@ -101,6 +103,11 @@ std::string Unknown(const WindowState& state) {
 
 }  // namespace
 
+bool HeardWithItsValue(ElementId id) {
+  return std::ranges::any_of(kGridRows, [id](const GridRow& row) { return row.caption == id; }) ||
+         std::ranges::any_of(kThemeRows, [id](const ThemeRow& row) { return row.heading == id; });
+}
+
 std::string StrokeCalculationAnnouncement(const MainWindowModel& window) {
   std::string said;
   for (const GridRow& row : kGridRows) {
@@ -137,7 +144,7 @@ std::string AccessibleName(const MainWindowModel& window, ElementId id) {
     return Joined(window.text(*caption), window.text(id));
   }
   if (DefinitionOf(id).kind == ElementKind::Picture) {
-    return PictureName(window, id);
+    return PictureName(id);
   }
   return id == Label3 ? NameStripName(window) : std::string{};
 }

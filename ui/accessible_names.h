@@ -8,10 +8,14 @@
 namespace quendrel {
 
 // What a screen reader announces for an element, in Japanese, from what the window shows now:
-// what each box holds, each number and fortune row with its caption, the row and trend a rating
-// picture stands for, and the name in the strip without its marks. Empty for the elements whose
+// what each box holds, each number and fortune row with its caption, the trend a rating picture
+// stands for, and the name in the strip without its marks. Empty for the elements whose
 // own caption says it all.
 std::string AccessibleName(const MainWindowModel& window, ElementId id);
+
+// Whether a label is a caption that a screen reader hears in the name of the value it captions,
+// so that a review of the window need not read it on its own as well.
+bool HeardWithItsValue(ElementId id);
 
 // What a screen reader announces once a command has run, so that a listener learns the results
 // without going to look for them. After 画数計算: the five numbers with their captions, and the

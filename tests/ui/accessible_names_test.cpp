@@ -32,8 +32,8 @@ TEST(AccessibleName, NamesWhatEachElementShows) {
         {Label3, "＊画数計算＊"},  // the strip's heading until a calculation
         {Label4, "天格"},          // a blank value leaves the caption
         {Label14, "未来 これからの運勢"},
-        {Image1, "未来 急下降"},
-        {Image11, "対人 急下降"},
+        {Image1, "急下降"},
+        {Image11, "急下降"},
         {Label1, ""},  // its own caption says it all
         {Command1, ""}}},
       {"長谷川",
@@ -47,9 +47,9 @@ TEST(AccessibleName, NamesWhatEachElementShows) {
         {Label14, "未来 繊細運\u3000当面の運勢は上昇するでしょう！"},
         {Label16, "仕事 強肩運\u3000当面の運勢は上昇するでしょう！"},
         {Label17, "対人 繊細運\u3000当面の運勢は上昇するでしょう！"},
-        {Image4, "未来 上昇"},
-        {Image9, "仕事 上昇"},
-        {Image12, "対人 上昇"}}},
+        {Image4, "上昇"},
+        {Image9, "上昇"},
+        {Image12, "上昇"}}},
       {"林", "一", {{Label3, "林 一"}, {Label7, "外格 0"}, {Label16, "仕事"}}},
       {"𠮷田", "一", {{Label3, "𠮷田 一"}}},
   };
@@ -64,6 +64,16 @@ TEST(AccessibleName, NamesWhatEachElementShows) {
     for (const auto& [id, name] : stage.names) {
       EXPECT_EQ(AccessibleName(window, id), name) << stage.surname << ": " << DefinitionOf(id).name;
     }
+  }
+}
+
+TEST(AccessibleName, LeavesTheCaptionsToTheNamesOfTheirValues) {
+  for (const ElementId id :
+       {Label9, Label10, Label11, Label12, Label13, Label18, Label19, Label20}) {
+    EXPECT_TRUE(HeardWithItsValue(id)) << DefinitionOf(id).name;
+  }
+  for (const ElementId id : {Label1, Label3, Label4, Label14, Label21, Image1}) {
+    EXPECT_FALSE(HeardWithItsValue(id)) << DefinitionOf(id).name;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 
 #include "ui/about.h"
 #include "ui/about_layout.h"
@@ -73,9 +74,17 @@ frmAbout::frmAbout(QWidget* parent)
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
   picIcon_->setObjectName(QStringLiteral("picIcon"));
   form_load();
+  // On opening, Orca reads a dialog's name and then only its labels of three words or more, and
+  // Japanese has no spaces between words. So the name says the caption and every label, and each
+  // label names the dialog as what it labels, so that none is read twice. The title bar shows the
+  // caption alone.
+  QStringList heard = {windowTitle()};
   for (QLabel* label : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_}) {
     FitTextToLabel(*label);
+    label->setBuddy(this);
+    heard.append(label->text());
   }
+  setAccessibleName(heard.join(QLatin1Char('\n')));
 }
 
 void frmAbout::form_load() {

@@ -5,6 +5,8 @@
 
 #include "ui/main_window_model.h"
 
+class QAccessibleInterface;
+
 namespace quendrel {
 
 // The client area of the main window: its grey ground, the title panel Shape1 and the diagram
@@ -12,6 +14,9 @@ namespace quendrel {
 class ClientArea final : public QWidget {
  public:
   ClientArea(const MainWindowModel& model, QWidget* parent);
+
+  // The property that marks a caption, which a screen reader hears in its value's name.
+  static constexpr const char* kHeardWithItsValue = "quendrelHeardWithItsValue";
 
   [[nodiscard]] QSize sizeHint() const override;
 
@@ -21,5 +26,10 @@ class ClientArea final : public QWidget {
  private:
   const MainWindowModel& model_;
 };
+
+// For QAccessible::installFactory: the client area as a screen reader walks it, without the
+// captions that their values' names begin with, so that a review of the window reads each caption
+// once, with its value.
+QAccessibleInterface* ClientAreaAccessibility(const QString& className, QObject* object);
 
 }  // namespace quendrel

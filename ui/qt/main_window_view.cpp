@@ -23,6 +23,7 @@
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_conversions.h"
 #include "ui/qt/text_box.h"
+#include "ui/qt/text_box_accessibility.h"
 #include "ui/stroke_calculation.h"
 
 namespace quendrel {
@@ -79,6 +80,32 @@ QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model
   return nullptr;
 }
 
+// A factory is installed for the application; once is enough for every window.
+void InstallAccessibility() {
+  static const bool installed = [] {
+    for (const auto factory :
+         {PictureAccessibility, TextBoxAccessibility, ClientAreaAccessibility}) {
+      QAccessible::installFactory(factory);
+    }
+    return true;
+  }();
+  Q_UNUSED(installed);
+}
+
+// Tells a screen reader what a command showed, politely: it waits for what is being said and
+// leaves the focus where it is. Qt 6.4 has no such event, and Orca 43 speaks nothing else it could
+// send without moving the focus; there the results are read by Tab and by a review of the window.
+void Announce(QWidget* source, const std::string& results) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent event(source, ToQString(results));
+  event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+  QAccessible::updateAccessibility(&event);
+#else
+  Q_UNUSED(source);
+  Q_UNUSED(results);
+#endif
+}
+
 }  // namespace
 
 MainWindowView::MainWindowView(EndApplication endApplication)
@@ -86,7 +113,7 @@ MainWindowView::MainWindowView(EndApplication endApplication)
   setWindowTitle(ToQString(DefinitionOf(Label15).text));
   setWindowIcon(ApplicationIcon(devicePixelRatioF()));
   setFont(FontFor({}));
-  QAccessible::installFactory(PictureAccessibility);
+  InstallAccessibility();
 
   clientArea_ = new ClientArea(model_, this);
   setCentralWidget(clientArea_);
@@ -122,6 +149,7 @@ void MainWindowView::createElements() {
       InkCaptionForFace(*button);
     }
     widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
+    widget->setProperty(ClientArea::kHeardWithItsValue, HeardWithItsValue(layout.id));
     widget->raise();  // the layouts run from the bottom of the stack up
     present(layout.id);
   }
@@ -155,8 +183,14 @@ void MainWindowView::connectCommands() {
   const auto onClick = [this](ElementId id, auto handler) {
     connect(static_cast<QPushButton*>(widgetOf(id)), &QPushButton::clicked, this, handler);
   };
-  onClick(Command1, [this] { Command1_Click(model_); });
-  onClick(Command2, [this] { Command2_Click(model_); });
+  onClick(Command1, [this] {
+    Command1_Click(model_);
+    Announce(widgetOf(Command1), StrokeCalculationAnnouncement(model_));
+  });
+  onClick(Command2, [this] {
+    Command2_Click(model_);
+    Announce(widgetOf(Command2), AppraisalAnnouncement(model_));
+  });
   onClick(Command3, [this] { Command3_Click(*this); });
   connect(exitAction_, &QAction::triggered, this, [this] { メニュー終了_Click(*this); });
   connect(versionAction_, &QAction::triggered, this, [this] { メニューバージョン_Click(*this); });

@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QPainter>
 
 #include "ui/qt/figure_painter.h"
@@ -12,6 +14,22 @@ namespace quendrel {
 
 PictureWidget::PictureWidget(const Figure& figure, QWidget* parent)
     : QWidget(parent), figure_(figure) {}
+
+// Qt tells a screen reader of a picture that appears by the state "showing" alone, though it sets
+// "visible" with it, and the reader keeps the states it read (libatspi caches them): a picture
+// read while hidden would stay invisible once shown, and Orca would pass it over. A picture that
+// appears is therefore handed over as a new accessible object, whose states are read afresh.
+bool PictureWidget::event(QEvent* event) {
+  if (event->type() == QEvent::Show && QAccessible::isActive()) {
+    QAccessibleEvent removed(this, QAccessible::ObjectDestroyed);
+    QAccessible::updateAccessibility(&removed);
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
+    QAccessibleEvent created(this, QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&created);
+  }
+  return QWidget::event(event);
+}
 
 // At a fractional scale the widget may begin and end inside device pixels, which may go to its
 // neighbours: the picture takes the whole ones it surely covers, drawn for that many.

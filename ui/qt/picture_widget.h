@@ -17,6 +17,7 @@ class PictureWidget final : public QWidget {
   PictureWidget(const Figure& figure, QWidget* parent);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

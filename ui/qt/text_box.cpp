@@ -55,6 +55,10 @@ TextBox::TextBox(ElementId id, QWidget* parent)
   auto* style = new TextBoxStyle(QApplication::style()->name());
   style->setParent(this);  // a widget does not own its style; this one goes with its box
   setStyle(style);
+  // Qt reports the first caret position a box ever has as a caret move, which an empty box would
+  // send on its first focus, just before the focus itself; Orca 43 follows such a caret silently
+  // and then ignores the focus. Placing the caret now, unheard, leaves that focus a plain one.
+  setCursorPosition(0);
   if (DefinitionOf(id).maxCharacters != 0) {
     setValidator(new Limit(*this));
     // Qt leaves the text as it was only when it undoes a refused edit.
