@@ -63,6 +63,11 @@ TEST(AboutDialogTest, ShowsTheApplicationNameAndVersion) {
     ASSERT_NE(Label(dialog, "lblDisclaimer"), nullptr);
     EXPECT_TRUE(Label(dialog, "lblDescription")->text().contains(QStringLiteral("姓名判断")));
     EXPECT_TRUE(Label(dialog, "lblDisclaimer")->text().contains(QStringLiteral("MIT")));
+    // What a screen reader reads on opening: the caption and every label, in order.
+    const QString heard = dialog.accessibleName();
+    EXPECT_TRUE(heard.startsWith(
+        QStringLiteral("quendrelのﾊﾞｰｼﾞｮﾝ情報\nquendrel\nﾊﾞｰｼﾞｮﾝ 1.0.0\n自分の姓は")));
+    EXPECT_TRUE(heard.endsWith(QStringLiteral("issue tracker へどうぞ。"))) << heard.toStdString();
   }
 }
 
