@@ -4,14 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "ui/version.h"
+
 namespace quendrel {
 
 inline constexpr std::string_view kApplicationTitle = "quendrel";
-
-struct ApplicationVersion {
-  int major, minor, revision;
-};
-inline constexpr ApplicationVersion kApplicationVersion{1, 0, 0};
 
 // What the About dialog frmAbout sets each time it is loaded.
 struct AboutTexts {
