@@ -15,7 +15,7 @@ ABOUT_PROBE = build/$(PRESET)/tests/libquendrel_about_probe.so
 FUZZ_SECONDS := 30
 
 .PHONY: run check test screenshot program build configure deps run-deps clean package package-test \
-        asan-test fuzz code-checks bench
+        asan-test fuzz code-checks bench dist
 
 run: program
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -40,7 +40,7 @@ check: build
 
 # The round trip goes first so that CTest's summary closes the output of the ordinary suite.
 test: build package
-	tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
+	$(dated) tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
 	ctest --preset $(PRESET)
 	$(MAKE) --no-print-directory asan-test fuzz code-checks
 
@@ -79,16 +79,24 @@ code-checks: build
 
 # The Debian package; package-test installs it, starts it and removes it again as a user would.
 # Every time stamp in it is the commit's, as in Debian's reproducible builds, so that one commit
-# gives the same bytes wherever and whenever it is built. (Outside a clone there is no commit.)
-SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+# gives the same bytes wherever and whenever it is built: in a release tarball the commit time that
+# `git archive` wrote into packaging/source_date_epoch, in a clone the commit's own.
+release_epoch := $(shell sed -n '/^[0-9][0-9]*$$/p' packaging/source_date_epoch)
+SOURCE_DATE_EPOCH ?= $(or $(release_epoch),$(shell git log -1 --format=%ct 2>/dev/null))
+dated = $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH))
 package: deps
 	cmake --preset $(PACKAGE_PRESET)
 	cmake --build --preset $(PACKAGE_PRESET)
 	rm -f build/$(PACKAGE_PRESET)/quendrel_*.deb
-	cd build/$(PACKAGE_PRESET) && $(if $(SOURCE_DATE_EPOCH),SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH)) cpack -G DEB
+	cd build/$(PACKAGE_PRESET) && $(dated) cpack -G DEB
 
 package-test: package build
-	tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
+	$(dated) tests/packaging/round_trip.sh $(DEB) $(ABOUT_PROBE)
+
+# The source release from the commit: build/release/quendrel-VERSION.tar.xz (packaging/dist.cmake).
+dist: run-deps
+	cmake --preset $(PACKAGE_PRESET)
+	cmake --build --preset $(PACKAGE_PRESET) --target dist
 
 # The program alone, in the development build folder with its tests switched off: their tools
 # need not be installed, and the objects are the ones `build` reuses when it switches them on.

@@ -1,6 +1,6 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
-# Set-up from nothing on Debian 12 or 13: installs the Debian packages that are missing (make
+# Set-up from nothing on Debian 12, 13 or testing: installs the Debian packages that are missing (make
 # among them), then hands its arguments to make.
 #   ./setup.sh run    installs what building and running the program needs, builds and starts it
 #   ./setup.sh test   installs everything, builds and runs every test
@@ -8,7 +8,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-# One list for both releases. The program's build, and what the package depends on or
+# One list for every release. The program's build, and what the package depends on or
 # recommends: the IPA font the layout is measured for, VL Gothic for the characters of names it
 # lacks, Qt's Wayland platform and Qt's own texts in the user's language.
 run_packages="
@@ -17,12 +17,13 @@ run_packages="
   fonts-ipafont-gothic fonts-vlgothic
 "
 # The test bench. adwaita-qt6 brings the styles that GNOME users choose, for the tests that draw
-# the window in every installed style. The LLVM tools are pinned to 19, which both releases
-# carry, so that formatting, lint and the fuzzer give the same verdict everywhere.
+# the window in every installed style. The LLVM tools are pinned to 22, the one version that
+# Debian 12 (from bookworm-security), 13 and testing all carry, so that formatting, lint and the
+# fuzzer give the same verdict everywhere.
 test_packages="
   adwaita-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-19 clang-format-19 clang-tidy-19 libclang-rt-19-dev
+  clang-22 clang-format-22 clang-tidy-22 libclang-rt-22-dev
   locales xvfb xauth x11-utils weston time file
   dbus-daemon at-spi2-core python3-pyatspi xdotool
   desktop-file-utils appstream dpkg-dev devscripts lintian

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace quendrel {
 namespace {
@@ -106,7 +107,7 @@ std::span<const FortuneEntry> FortuneCatalogue() {
 }
 
 std::optional<FortuneEntry> FindFortune(std::int32_t number) {
-  if (number < 1 || number > static_cast<std::int32_t>(kCatalogue.size())) {
+  if (number < 1 || std::cmp_greater(number, kCatalogue.size())) {
     return std::nullopt;
   }
   return kCatalogue.at(static_cast<std::size_t>(number) - 1);

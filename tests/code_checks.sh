@@ -6,13 +6,13 @@ cd "$(dirname "$0")/.."
 build=${1:-build/dev}
 
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')
-clang-format-19 --dry-run --Werror "${sources[@]}"
+clang-format-22 --dry-run --Werror "${sources[@]}"
 echo "clang-format: ${#sources[@]} files as formatted"
 
 # run-clang-tidy reports findings but exits 0 for them; its output decides.
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-run-clang-tidy-19 -clang-tidy-binary clang-tidy-19 -p "$build" -quiet -j "$(nproc)" \
+run-clang-tidy-22 -clang-tidy-binary clang-tidy-22 -p "$build" -quiet -j "$(nproc)" \
   "^$PWD/(app|core|ui|tests|fuzz|packaging|benchmarks)/" >"$log" 2>&1 || true
 if grep -E '(warning|error):' "$log"; then
   echo "clang-tidy: findings above" >&2

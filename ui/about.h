@@ -4,16 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "ui/version.h"
+
 namespace quendrel {
 
 inline constexpr std::string_view kApplicationTitle = "quendrel";
 // The desktop entry's id, which names the window's app id and class and the theme icons.
 inline constexpr std::string_view kApplicationId = "io.github.quendrel.Quendrel";
-
-struct ApplicationVersion {
-  int major, minor, revision;
-};
-inline constexpr ApplicationVersion kApplicationVersion{1, 0, 0};
 
 // What the About dialog frmAbout sets each time it is loaded.
 struct AboutTexts {

@@ -68,7 +68,7 @@ std::string PictureName(ElementId picture) {
 
 std::string FirstOf(const NameChars& chars, int count) {
   std::string name;
-  for (std::size_t k = 0; k < static_cast<std::size_t>(count); ++k) {
+  for (std::size_t k = 0; std::cmp_less(k, count); ++k) {
     name += chars.at(k);
   }
   return name;

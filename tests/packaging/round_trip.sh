@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # round_trip.sh DEB [ABOUT_PROBE]: checks the package with lintian and its program with
-# hardening-check, installs the package, starts the installed program in a virtual X server and in
-# a headless Wayland compositor, checks that its main window comes up titled "Quendrel" under the
-# desktop entry's id, and removes the package again. With ABOUT_PROBE (the build's
-# libquendrel_about_probe.so) the program under Wayland also opens its About dialog, which must
-# come up as a child of the main window.
+# hardening-check, installs the package, runs the installed-program test on it (installed_test.sh,
+# which a distribution's package test runs too; ABOUT_PROBE is handed on to it) and removes the
+# package again.
 # As root (as in CI) it installs into this machine with apt-get, which also checks that the
 # dependencies resolve; otherwise, or when quendrel is installed already and so not ours to
-# remove, it starts the program from the package unpacked into a scratch folder.
+# remove, it tests the package unpacked into a scratch folder.
 set -euo pipefail
 if [ $# -lt 1 ] || [ $# -gt 2 ] || [ ! -f "$1" ] || { [ $# -eq 2 ] && [ ! -f "$2" ]; }; then
   echo "usage: round_trip.sh QUENDREL_DEB [ABOUT_PROBE] (given: $*)" >&2
@@ -26,7 +24,6 @@ cleanup() {
 trap cleanup EXIT
 
 fail() { echo "round_trip: $*" >&2; exit 1; }
-app_id=io.github.quendrel.Quendrel
 
 # The font is a dependency no tool can infer; the libraries must have come from dpkg-shlibdeps.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -79,17 +76,12 @@ if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W -f='${Status}' quendrel 2>/dev/null |
   installed=true
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
   dpkg-query -W -f='${Status}' quendrel | grep -q 'ok installed' || fail "dpkg does not list quendrel"
-  program=/usr/bin/quendrel
+  root=/
 else
-  echo "round_trip: not root or quendrel already installed; starting it from the unpacked package"
-  program=$scratch/unpacked/usr/bin/quendrel
+  echo "round_trip: not root or quendrel already installed; testing the unpacked package"
+  root=$scratch/unpacked
 fi
-[ -x "$program" ] || fail "$program is not there"
-
-mkdir -m 700 "$scratch/xdg"
-LANG=C.UTF-8 QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$scratch/xdg \
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$here/expect_window.sh" "$program" Quendrel "$app_id"
-"$here/expect_wayland_window.sh" "$program" "$app_id" ${probe:+"$probe"}
+"$here/installed_test.sh" "$root" ${probe:+"$probe"}
 
 if $installed; then
   dpkg --purge quendrel >/dev/null

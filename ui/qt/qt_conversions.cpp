@@ -37,7 +37,7 @@ QFont FontFor(FontSpec design) {
     font.setFamily(family);
   }
   const int centipoints = design.centipoints == 0 ? kWindowFontCentipoints : design.centipoints;
-  font.setPixelSize((centipoints * kDesignDpi + kCentipointsPerInch / 2) / kCentipointsPerInch);
+  font.setPixelSize(((centipoints * kDesignDpi) + (kCentipointsPerInch / 2)) / kCentipointsPerInch);
   font.setBold(design.bold);
   return font;
 }

@@ -10,10 +10,11 @@ import sys
 
 from gi.repository import Gio, GLib
 
-# As Orca does on start: Qt exposes its tree once the a11y bus says a screen reader is there.
+# As Orca does on start: Qt exposes its tree once the a11y bus says accessibility is on.
+# IsEnabled, which Qt reads too: the at-spi2-core of Debian testing has no ScreenReaderEnabled.
 Gio.bus_get_sync(Gio.BusType.SESSION).call_sync(
     "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-    GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True))),
+    GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
     None, Gio.DBusCallFlags.NONE, 5000, None)
 import pyatspi  # noqa: E402  (reads the a11y bus that the call above started)
 

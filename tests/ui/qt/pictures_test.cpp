@@ -299,7 +299,7 @@ TEST(PicturesTest, ArrowsPointTheirWay) {
     for (int y = 0; y < kSize; ++y) {
       for (int x = 0; x < kSize; ++x) {
         if (image.pixel(x, y) != c.ground) {
-          ++widths[((2 * x - kFar) * c.head.x()) + ((2 * y - kFar) * c.head.y())];
+          ++widths[(((2 * x) - kFar) * c.head.x()) + (((2 * y) - kFar) * c.head.y())];
         }
       }
     }
