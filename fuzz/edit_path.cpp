@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include <QString>
+#include <unicode/unistr.h>
 
 #include "core/characters.h"
 #include "ui/box_edit.h"
@@ -25,6 +26,19 @@ QString FromUnits(std::u16string_view units) {
 
 std::u16string_view Units(const QString& text) {
   return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+}
+
+// UTF-8 as the box reads its text, a lone surrogate as U+FFFD; Qt's own conversion of one has
+// changed between releases.
+std::string Utf8(const QString& text) {
+  std::string utf8;
+  icu::UnicodeString(Units(text).data(), static_cast<std::int32_t>(text.size())).toUTF8String(utf8);
+  return utf8;
+}
+
+QString FromUtf8(const std::string& utf8) {
+  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
+  return FromUnits({text.getBuffer(), static_cast<std::size_t>(text.length())});
 }
 
 // The first characters of `text`, joined.
@@ -57,8 +71,7 @@ Edit Decode(std::span<const std::uint8_t> input) {
   const std::size_t split = std::min(all.find(u'\uFFFF'), all.size());
   QString text = FromUnits(all.substr(0, split));
   if (Overfills(kBox, Units(text))) {  // the box never holds more than it takes
-    text = QString::fromStdString(
-        TruncateCharacters(text.toStdString(), DefinitionOf(kBox).maxCharacters));
+    text = FromUtf8(TruncateCharacters(Utf8(text), DefinitionOf(kBox).maxCharacters));
   }
   const auto at = [&text](std::uint8_t byte) {
     return static_cast<std::size_t>(byte) % static_cast<std::size_t>(text.size() + 1);
@@ -105,14 +118,14 @@ std::vector<std::string> EditPathViolations(std::span<const std::uint8_t> input)
   if (Overfills(kBox, Units(held))) {
     violations.emplace_back("the box holds more than it takes");
   }
-  const std::string offered = edit.offered.toStdString();
-  const std::size_t count = CountCharacters(kept.toStdString());
+  const std::string offered = Utf8(edit.offered);
+  const std::size_t count = CountCharacters(Utf8(kept));
   if (!edit.offered.startsWith(kept)) {
     violations.emplace_back("what went in is not the start of what was offered");
-  } else if (Prefix(offered, count) != kept.toStdString()) {
+  } else if (Prefix(offered, count) != Utf8(kept)) {
     violations.emplace_back("what went in splits a character");
   }
-  if (const QString longer = QString::fromStdString(Prefix(offered, count + 1));
+  if (const QString longer = FromUtf8(Prefix(offered, count + 1));
       longer.size() > kept.size() && !Overfills(kBox, Units(head + longer + tail))) {
     violations.emplace_back("a character that fits was left out");
   }
