@@ -31,8 +31,9 @@ std::u16string_view Units(const QString& text) {
 // UTF-8 as the box reads its text, a lone surrogate as U+FFFD; Qt's own conversion of one has
 // changed between releases.
 std::string Utf8(const QString& text) {
+  const std::u16string_view units = Units(text);
   std::string utf8;
-  icu::UnicodeString(Units(text).data(), static_cast<std::int32_t>(text.size())).toUTF8String(utf8);
+  icu::UnicodeString(units.data(), static_cast<std::int32_t>(units.size())).toUTF8String(utf8);
   return utf8;
 }
 
