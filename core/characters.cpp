@@ -136,4 +136,15 @@ std::u32string LookupForm(std::string_view character) {
   return form;
 }
 
+std::string ToUtf8(std::u16string_view text) {
+  std::string utf8;
+  icu::UnicodeString(text.data(), static_cast<std::int32_t>(text.size())).toUTF8String(utf8);
+  return utf8;
+}
+
+std::u16string ToUtf16(std::string_view utf8) {
+  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
+  return {text.getBuffer(), static_cast<std::size_t>(text.length())};
+}
+
 }  // namespace quendrel

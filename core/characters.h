@@ -19,6 +19,11 @@ std::string TruncateCharacters(std::string_view text, std::size_t count);
 
 std::size_t CountCharacters(std::string_view text);
 
+// Between the toolkit's UTF-16 and UTF-8, unit for unit: a leading U+FEFF is a character, not a
+// byte order mark, and a lone surrogate reads as U+FFFD, one unit for one.
+std::string ToUtf8(std::u16string_view text);
+std::u16string ToUtf16(std::string_view utf8);
+
 // The form in which a character is compared with the stroke table: normalisation form C with its
 // variation selectors removed. Nothing else is folded: width, case and kana type stay as typed.
 std::u32string LookupForm(std::string_view character);

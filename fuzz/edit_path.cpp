@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include <QString>
-#include <unicode/unistr.h>
 
 #include "core/characters.h"
 #include "ui/box_edit.h"
@@ -28,18 +27,14 @@ std::u16string_view Units(const QString& text) {
   return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
-// UTF-8 as the box reads its text, a lone surrogate as U+FFFD; Qt's own conversion of one has
-// changed between releases.
+// UTF-8 as the box reads its text; Qt's own conversion of a lone surrogate has changed between
+// releases.
 std::string Utf8(const QString& text) {
-  const std::u16string_view units = Units(text);
-  std::string utf8;
-  icu::UnicodeString(units.data(), static_cast<std::int32_t>(units.size())).toUTF8String(utf8);
-  return utf8;
+  return ToUtf8(Units(text));
 }
 
 QString FromUtf8(const std::string& utf8) {
-  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
-  return FromUnits({text.getBuffer(), static_cast<std::size_t>(text.length())});
+  return FromUnits(ToUtf16(utf8));
 }
 
 // The first characters of `text`, joined.

@@ -3,25 +3,11 @@
 
 #include <vector>
 
-#include <unicode/unistr.h>
-
 #include "core/characters.h"
 #include "ui/element.h"
 
 namespace quendrel {
 namespace {
-
-// Unit for unit: a leading U+FEFF or U+FFFE is a character, not a byte order mark.
-std::string Utf8(std::u16string_view text) {
-  std::string utf8;
-  icu::UnicodeString(text.data(), static_cast<std::int32_t>(text.size())).toUTF8String(utf8);
-  return utf8;
-}
-
-std::u16string Utf16(std::string_view utf8) {
-  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
-  return {text.getBuffer(), static_cast<std::size_t>(text.length())};
-}
 
 bool Exceeds(std::string_view text, std::size_t limit) {
   return limit != 0 && FirstCharacters(text, limit + 1).size() > limit;
@@ -82,7 +68,7 @@ std::string Fitting(const std::string& before, std::string_view inserted, const 
 }  // namespace
 
 bool Overfills(ElementId box, std::u16string_view text) {
-  return Exceeds(Utf8(text), DefinitionOf(box).maxCharacters);
+  return Exceeds(ToUtf8(text), DefinitionOf(box).maxCharacters);
 }
 
 EditOutcome TakeEdit(ElementId box, const BoxEdit& edit) {
@@ -92,10 +78,10 @@ EditOutcome TakeEdit(ElementId box, const BoxEdit& edit) {
   EditOutcome outcome{.taken = false, .refused = InsertionOf(edit), .kept = {}};
   if (outcome.refused) {
     const Insertion& parts = *outcome.refused;
-    const std::string fitting = Fitting(Utf8(parts.before), Utf8(parts.inserted), Utf8(parts.after),
-                                        DefinitionOf(box).maxCharacters);
+    const std::string fitting = Fitting(ToUtf8(parts.before), ToUtf8(parts.inserted),
+                                        ToUtf8(parts.after), DefinitionOf(box).maxCharacters);
     // As many of the inserted units: a lone surrogate, read as U+FFFD, goes in as it was typed.
-    outcome.kept = parts.inserted.substr(0, Utf16(fitting).size());
+    outcome.kept = parts.inserted.substr(0, ToUtf16(fitting).size());
   }
   return outcome;
 }

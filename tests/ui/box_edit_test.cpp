@@ -5,15 +5,11 @@
 #include <string_view>
 
 #include <gtest/gtest.h>
-#include <unicode/unistr.h>
+
+#include "core/characters.h"
 
 namespace quendrel {
 namespace {
-
-std::u16string Utf16(std::string_view utf8) {
-  const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
-  return {text.getBuffer(), static_cast<std::size_t>(text.length())};
-}
 
 // How much of an edit a name box of three characters keeps: the text before the caret (a
 // selection already taken out), what the edit inserts, the text after it. Typing, a paste, an
@@ -50,13 +46,13 @@ TEST(BoxEdit, KeepsTheWholeCharactersThatFitBetweenTheTextAroundTheCaret) {
       {"a variation selector joins the last character", "山田葛", "\U000E0100", "", "\U000E0100"},
   };
   for (const Case& c : kCases) {
-    const std::u16string before = Utf16(c.before);
-    const std::u16string attempt = before + Utf16(c.inserted) + Utf16(c.after);
-    const std::u16string text = before + Utf16(c.after);
+    const std::u16string before = ToUtf16(c.before);
+    const std::u16string attempt = before + ToUtf16(c.inserted) + ToUtf16(c.after);
+    const std::u16string text = before + ToUtf16(c.after);
     const EditOutcome outcome = TakeEdit(
         ElementId::Text1,
-        {text, before.size(), before.size(), attempt, attempt.size() - Utf16(c.after).size()});
-    EXPECT_EQ(outcome.taken ? Utf16(c.inserted) : outcome.kept, Utf16(c.kept)) << c.how;
+        {text, before.size(), before.size(), attempt, attempt.size() - ToUtf16(c.after).size()});
+    EXPECT_EQ(outcome.taken ? ToUtf16(c.inserted) : outcome.kept, ToUtf16(c.kept)) << c.how;
   }
 }
 
