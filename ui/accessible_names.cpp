@@ -39,6 +39,11 @@ std::string Joined(std::string_view first, std::string_view second) {
   return joined.append(second);
 }
 
+// Appends a part of a list said in one breath, after a Japanese comma where it is not the first.
+void AppendListed(std::string& said, std::string_view part) {
+  said.append(said.empty() ? "" : "、").append(part);
+}
+
 // The label that captions a value label or a trend line; none for anything else.
 std::optional<ElementId> CaptionOf(ElementId id) {
   for (const GridRow& row : kGridRows) {
@@ -93,8 +98,7 @@ std::string Unknown(const WindowState& state) {
                                        std::pair{&state.GivenChars, &state.GivenStrokes}}) {
     for (std::size_t k = 0; k < chars->size(); ++k) {
       if (!chars->at(k).empty() && strokes->at(k) == 0) {
-        unknown += unknown.empty() ? "" : "、";
-        unknown += chars->at(k);
+        AppendListed(unknown, chars->at(k));
       }
     }
   }
@@ -111,8 +115,7 @@ bool HeardWithItsValue(ElementId id) {
 std::string StrokeCalculationAnnouncement(const MainWindowModel& window) {
   std::string said;
   for (const GridRow& row : kGridRows) {
-    said += said.empty() ? "" : "、";
-    said += Joined(window.text(row.caption), window.text(row.valueLabel));
+    AppendListed(said, Joined(window.text(row.caption), window.text(row.valueLabel)));
   }
   if (const std::string unknown = Unknown(window.state()); !unknown.empty()) {
     said += "。画数表にない文字 " + unknown;
@@ -123,8 +126,7 @@ std::string StrokeCalculationAnnouncement(const MainWindowModel& window) {
 std::string AppraisalAnnouncement(const MainWindowModel& window) {
   std::string said;
   for (const ThemeRow& row : kThemeRows) {
-    said += said.empty() ? "" : "、";
-    said += window.text(row.heading);
+    AppendListed(said, window.text(row.heading));
     if (const auto fortune = FindFortune(window.state().Grids.*row.drivenBy)) {
       said.append(" ").append(fortune->FortuneName).append(" ").append(TrendName(fortune->Trend));
     } else {
