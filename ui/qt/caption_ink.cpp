@@ -7,12 +7,14 @@
 namespace quendrel {
 
 void InkCaptionForFace(QPushButton& button) {
-  // Styles that follow the palette paint the designed light face. Those that paint faces of their
-  // own colours paint them in their standard palette's: adwaita-qt's dark and inverse variants
-  // dark, its light ones light. Black reads better than white on a face lighter than mid-grey.
+  // The face is the button's palette as the style polishes it: styles that follow the palette
+  // (Fusion, Windows) leave the designed light face, even when a dark platform theme gives their
+  // standard palette dark colours; those that paint faces of their own colours (adwaita-qt's
+  // variants) put their own in. Black reads better than white on a face lighter than mid-grey.
   constexpr float kMidGrey = 0.5F;
-  const bool darkFace =
-      button.style()->standardPalette().color(QPalette::Button).lightnessF() < kMidGrey;
+  QPalette face = button.palette();
+  button.style()->polish(face);
+  const bool darkFace = face.color(QPalette::Button).lightnessF() < kMidGrey;
   QPalette palette = button.palette();
   palette.setColor(QPalette::ButtonText, darkFace ? Qt::white : Qt::black);
   button.setPalette(palette);

@@ -682,6 +682,12 @@ TEST(MainWindowColoursTest, KeepEveryInkAsReadableUnderADarkThemeAsUnderTheLight
   }
 }
 
+// The run under a desktop's dark theme tests nothing unless the theme took hold.
+TEST(MainWindowColoursTest, RunUnderTheDesktopThemeThatTheEnvironmentNames) {
+  const bool darkTheme = qEnvironmentVariable("GTK_THEME").endsWith(QStringLiteral(":dark"));
+  EXPECT_EQ(QApplication::palette().color(QPalette::Window).lightnessF() < 0.5F, darkTheme);
+}
+
 // Whether a pixel stands out from the image's ground by at least `contrast`.
 auto InkOf(const QImage& image, double contrast) {
   return [&image, contrast, ground = GroundOf(image, image.rect())](QPoint p) {
@@ -721,21 +727,36 @@ StyledDrawing DrawnUnder(const QString& style) {
   return drawn;
 }
 
-// Each style pads its boxes its own way; a box laid out for two pixels of frame must still show its
-// text whole: every stroke of it as Fusion shows it, wherever the style puts the text. A style may
-// paint button faces of its own colours; the captions must stay readable on them.
-TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeAndCaptionsReadableInEveryInstalledStyle) {
-  const StyledDrawing fusion = DrawnUnder(QStringLiteral("Fusion"));
+// The styles that users choose, those of them that are installed.
+std::vector<QString> InstalledStyles() {
+  std::vector<QString> installed;
   for (const char* style : {"Fusion", "Windows", "Adwaita", "Adwaita-Dark", "HighContrast",
                             "HighContrastInverse", "Breeze"}) {
-    if (!QStyleFactory::keys().contains(QString::fromUtf8(style), Qt::CaseInsensitive)) {
+    if (QStyleFactory::keys().contains(QString::fromUtf8(style), Qt::CaseInsensitive)) {
+      installed.push_back(QString::fromUtf8(style));
+    } else {
       std::printf("%s is not installed; skipped\n", style);
-      continue;
     }
-    const StyledDrawing drawn = DrawnUnder(QString::fromUtf8(style));
-    for (const auto& [button, contrast] : drawn.captions) {
-      EXPECT_GE(contrast, 4.5) << style << ": the caption of " << button;  // WCAG's AA
+  }
+  return installed;
+}
+
+// A style may paint button faces of its own colours, and a dark desktop theme darkens the
+// styles' standard palettes; the captions must stay readable on the face that is painted.
+TEST(MainWindowStylesTest, KeepTheCaptionsReadableInEveryInstalledStyle) {
+  for (const QString& style : InstalledStyles()) {
+    for (const auto& [button, contrast] : DrawnUnder(style).captions) {
+      EXPECT_GE(contrast, 4.5) << style.toStdString() << ": the caption of " << button;  // AA
     }
+  }
+}
+
+// Each style pads its boxes its own way; a box laid out for two pixels of frame must still show its
+// text whole: every stroke of it as Fusion shows it, wherever the style puts the text.
+TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeInEveryInstalledStyle) {
+  const StyledDrawing fusion = DrawnUnder(QStringLiteral("Fusion"));
+  for (const QString& style : InstalledStyles()) {
+    const StyledDrawing drawn = DrawnUnder(style);
     for (const auto& [box, shownBox] : drawn.boxes) {
       // Strokes well inside Fusion's frame, and all that stands out under the style.
       const QImage& reference = fusion.boxes.at(box);
@@ -758,7 +779,7 @@ TEST(MainWindowStylesTest, ShowTheNamesAndCountsWholeAndCaptionsReadableInEveryI
         }
       }
       EXPECT_GE(best, strokes.size() * 97 / 100)
-          << style << ": " << DefinitionOf(box).name << " shows " << best << " of "
+          << style.toStdString() << ": " << DefinitionOf(box).name << " shows " << best << " of "
           << strokes.size() << " stroke pixels";
     }
   }
