@@ -37,9 +37,13 @@ StrokeCount LookupStrokes(std::string_view character) {
   if (form.size() != 1) {
     return 0;  // every entry is one code point, so nothing else can match
   }
+  return TableStrokes(form.front());
+}
+
+StrokeCount TableStrokes(char32_t character) {
   const auto& entries = EntriesByCharacter();
-  const auto match = std::ranges::lower_bound(entries, form.front(), {}, &StrokeEntry::character);
-  return match != entries.end() && match->character == form.front() ? match->strokes : 0;
+  const auto match = std::ranges::lower_bound(entries, character, {}, &StrokeEntry::character);
+  return match != entries.end() && match->character == character ? match->strokes : 0;
 }
 
 }  // namespace quendrel

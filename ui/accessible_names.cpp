@@ -107,6 +107,19 @@ std::string Unknown(const WindowState& state) {
 
 }  // namespace
 
+std::string AccessibleDescription(const MainWindowModel& window, ElementId id) {
+  const WindowState& state = window.state();
+  for (const auto& [boxes, sources] : {std::pair{&kSurnameCountBoxes, &state.SurnameSources},
+                                       std::pair{&kGivenCountBoxes, &state.GivenSources}}) {
+    for (std::size_t k = 0; k < boxes->size(); ++k) {
+      if (boxes->at(k) == id && sources->at(k) == StrokeSource::Supplement) {
+        return "補助表の画数";
+      }
+    }
+  }
+  return {};
+}
+
 bool HeardWithItsValue(ElementId id) {
   return std::ranges::any_of(kGridRows, [id](const GridRow& row) { return row.caption == id; }) ||
          std::ranges::any_of(kThemeRows, [id](const ThemeRow& row) { return row.heading == id; });

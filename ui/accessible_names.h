@@ -13,6 +13,10 @@ namespace quendrel {
 // own caption says it all.
 std::string AccessibleName(const MainWindowModel& window, ElementId id);
 
+// What a screen reader adds after an element's name and its tooltip shows: for a count box whose
+// count came from the second table, that it did. Empty for everything else.
+std::string AccessibleDescription(const MainWindowModel& window, ElementId id);
+
 // Whether a label is a caption that a screen reader hears in the name of the value it captions,
 // so that a review of the window need not read it on its own as well.
 bool HeardWithItsValue(ElementId id);

@@ -6,11 +6,18 @@
 
 #include "core/fortune_catalogue.h"
 #include "core/grids.h"
+#include "core/name_parts.h"
 #include "ui/element_id.h"
 
 // Where each result shows: which labels and pictures belong to which grid value and theme row.
 // The commands, the accessible names and the tests all read these tables.
 namespace quendrel {
+
+// The boxes that show the counts of a name's characters, the first character's first.
+inline constexpr std::array<ElementId, kNameLength> kSurnameCountBoxes = {
+    ElementId::Text3, ElementId::Text4, ElementId::Text5};
+inline constexpr std::array<ElementId, kNameLength> kGivenCountBoxes = {
+    ElementId::Text6, ElementId::Text7, ElementId::Text8};
 
 // A grid value, the label that shows it and the label that captions it.
 struct GridRow {

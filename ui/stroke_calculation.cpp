@@ -8,7 +8,7 @@
 #include "core/characters.h"
 #include "core/diagram_lines.h"
 #include "core/name_line.h"
-#include "core/stroke_lookup.h"
+#include "core/name_strokes.h"
 #include "ui/diagram_line_elements.h"
 #include "ui/result_rows.h"
 
@@ -17,13 +17,12 @@ namespace {
 
 using enum ElementId;
 
-constexpr std::array kSurnameCountBoxes = {Text3, Text4, Text5};
-constexpr std::array kGivenCountBoxes = {Text6, Text7, Text8};
-
 void Reset(MainWindowModel& window) {
   WindowState& state = window.state();
   state.SurnameStrokes = {};
   state.GivenStrokes = {};
+  state.SurnameSources = {};
+  state.GivenSources = {};
   for (const auto& boxes : {kSurnameCountBoxes, kGivenCountBoxes}) {
     for (const ElementId box : boxes) {
       window.setText(box, "");
@@ -49,11 +48,14 @@ NameChars ReadName(const std::string& text) {
   return chars;
 }
 
-// A character the table lacks keeps its count 0 and its box empty, rather than showing 0.
+// A character that neither table holds keeps its count 0 and its box empty, rather than showing 0.
+// The sources are set before the boxes, whose tooltips the view reads from them.
 void LookUp(MainWindowModel& window, const NameChars& chars, NameStrokes& strokes,
-            const std::array<ElementId, kNameLength>& boxes) {
+            NameSources& sources, const std::array<ElementId, kNameLength>& boxes) {
+  const NameCounts counts = CountNameStrokes(chars);
+  strokes = counts.strokes;
+  sources = counts.sources;
   for (std::size_t k = 0; k < kNameLength; ++k) {
-    strokes.at(k) = LookupStrokes(chars.at(k));
     if (strokes.at(k) != 0) {
       window.setText(boxes.at(k), std::to_string(strokes.at(k)));
     }
@@ -74,8 +76,9 @@ void Command1_Click(MainWindowModel& window) {
   WindowState& state = window.state();
   state.SurnameChars = ReadName(window.text(Text1));
   state.GivenChars = ReadName(window.text(Text2));
-  LookUp(window, state.SurnameChars, state.SurnameStrokes, kSurnameCountBoxes);
-  LookUp(window, state.GivenChars, state.GivenStrokes, kGivenCountBoxes);
+  LookUp(window, state.SurnameChars, state.SurnameStrokes, state.SurnameSources,
+         kSurnameCountBoxes);
+  LookUp(window, state.GivenChars, state.GivenStrokes, state.GivenSources, kGivenCountBoxes);
 
   state.Shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
   window.setCaption(Label3, ComposeNameLine(state.Shape, state.SurnameChars, state.GivenChars));

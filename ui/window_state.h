@@ -4,6 +4,7 @@
 #include "core/grids.h"
 #include "core/name_parts.h"
 #include "core/name_shape.h"
+#include "core/name_strokes.h"
 
 namespace quendrel {
 
@@ -14,6 +15,8 @@ struct WindowState {
   NameChars GivenChars;
   NameStrokes SurnameStrokes{};
   NameStrokes GivenStrokes{};
+  NameSources SurnameSources{};  // which counts the second table gave, for the boxes' tooltips
+  NameSources GivenSources{};
   NameShape Shape;  // as classified from the counts
   // The only link between the two commands: the appraisal reads these and nothing else.
   GridValues Grids;

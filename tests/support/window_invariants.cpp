@@ -14,6 +14,7 @@
 #include "core/fortune_catalogue.h"
 #include "core/grids.h"
 #include "core/name_shape.h"
+#include "core/name_strokes.h"
 #include "core/stroke_lookup.h"
 #include "ui/diagram_line_elements.h"
 #include "ui/result_rows.h"
@@ -60,14 +61,27 @@ void CheckTexts(const MainWindowModel& window, Report& report) {
   }
 }
 
-// The stored counts belong to the stored characters and the grid values to the counts.
-void CheckState(const WindowState& state, Report& report) {
+// The stored counts belong to the stored characters, the built-in table's wherever it holds the
+// character, and the grid values to the counts.
+void CheckCounts(const NameChars& chars, const NameStrokes& strokes, const NameSources& sources,
+                 std::string_view name, Report& report) {
+  const NameCounts counted = CountNameStrokes(chars);
+  report.expect(strokes == counted.strokes && sources == counted.sources, name,
+                "differ from the counts of the stored characters");
   for (std::size_t k = 0; k < kNameLength; ++k) {
-    report.expect(state.SurnameStrokes.at(k) == LookupStrokes(state.SurnameChars.at(k)),
-                  "SurnameStrokes", "differs from the table's count of the stored character");
-    report.expect(state.GivenStrokes.at(k) == LookupStrokes(state.GivenChars.at(k)), "GivenStrokes",
-                  "differs from the table's count of the stored character");
+    const StrokeCount builtIn = LookupStrokes(chars.at(k));
+    report.expect(
+        builtIn == 0 || (strokes.at(k) == builtIn && sources.at(k) == StrokeSource::BuiltIn), name,
+        "overrides the built-in table");
+    report.expect((strokes.at(k) == 0) == (sources.at(k) == StrokeSource::None), name,
+                  "has a count without a source or a source without a count");
   }
+}
+
+void CheckState(const WindowState& state, Report& report) {
+  CheckCounts(state.SurnameChars, state.SurnameStrokes, state.SurnameSources, "SurnameStrokes",
+              report);
+  CheckCounts(state.GivenChars, state.GivenStrokes, state.GivenSources, "GivenStrokes", report);
   const NameShape shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
   report.expect(state.Shape == shape, "Shape", "differs from the shape of the stored counts");
   report.expect(state.Grids == ComputeGrids(shape, state.SurnameStrokes, state.GivenStrokes),

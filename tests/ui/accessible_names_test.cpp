@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/accessible_names.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -67,6 +68,23 @@ TEST(AccessibleName, NamesWhatEachElementShows) {
   }
 }
 
+// A count from the second table says so; one from the built-in table, and a blank, say nothing.
+TEST(AccessibleDescription, MarksTheCountsThatTheSecondTableGave) {
+  MainWindowModel window;
+  const std::vector<std::pair<std::string, std::vector<ElementId>>> runs = {
+      {"佐々木", {Text4, Text6}}, {"長谷川", {Text6}}};
+  for (const auto& [surname, marked] : runs) {
+    window.setText(Text1, surname);
+    window.setText(Text2, "蓮ｱ");
+    Command1_Click(window);
+    for (const ElementId id : {Text1, Text3, Text4, Text5, Text6, Text7, Text8, Label3}) {
+      const bool isMarked = std::ranges::find(marked, id) != marked.end();
+      EXPECT_EQ(AccessibleDescription(window, id), isMarked ? "補助表の画数" : "")
+          << surname << ": " << DefinitionOf(id).name;
+    }
+  }
+}
+
 TEST(AccessibleName, LeavesTheCaptionsToTheNamesOfTheirValues) {
   for (const ElementId id :
        {Label9, Label10, Label11, Label12, Label13, Label18, Label19, Label20}) {
@@ -85,7 +103,7 @@ TEST(Announcement, SaysWhatEachCommandShowed) {
       {"長谷川", "由美子", "天格 18、人格 8、地格 17、外格 27、総格 35",
        "未来 繊細運 上昇、仕事 強肩運 上昇、対人 繊細運 上昇。"
        "生真面目すぎて、嫌われる時もあります。もっと大らかに振る舞って下さい。 "},
-      {"𠮷田", "一", "天格 5、人格 6、地格 1、外格 0、総格 6。画数表にない文字 𠮷",
+      {"ｱ田", "一", "天格 5、人格 6、地格 1、外格 0、総格 6。画数表にない文字 ｱ",
        "未来 盛大運 上昇、仕事 なし、対人 盛大運 上昇。豪快で暖かみのあるタイプで、信頼されます。 "},
       {"林", "一", "天格 8、人格 9、地格 1、外格 0、総格 9",
        "未来 困難運 急下降、仕事 なし、対人 困難運 急下降。"

@@ -224,6 +224,11 @@ void MainWindowView::present(ElementId id) {
       widget->accessibleName() != name) {
     widget->setAccessibleName(name);
   }
+  if (const QString description = ToQString(AccessibleDescription(model_, id));
+      widget->accessibleDescription() != description) {
+    widget->setAccessibleDescription(description);
+    widget->setToolTip(description);
+  }
 }
 
 void MainWindowView::endApplication() {

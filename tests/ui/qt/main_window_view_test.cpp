@@ -566,6 +566,10 @@ TEST_F(MainWindowViewTest, HandsScreenReadersTheNameOfWhatEachElementShows) {
     }
   }
   EXPECT_EQ(heard(Label7)->text(QAccessible::Name), "外格 0");
+  calculate(QStringLiteral("佐々木"), QStringLiteral("蓮"));
+  EXPECT_EQ(heard(Text4)->text(QAccessible::Description), "補助表の画数");
+  EXPECT_EQ(window.widgetOf(Text6)->toolTip(), "補助表の画数");
+  EXPECT_EQ(window.widgetOf(Text3)->toolTip(), "") << "佐 is the built-in table's";
   for (auto i = IndexOf(Image1); i <= IndexOf(Image15); ++i) {
     const auto picture = static_cast<ElementId>(i);
     EXPECT_EQ(heard(picture)->role(), QAccessible::Graphic);

@@ -77,6 +77,9 @@ int main(int argc, char* argv[]) {
   ok = SaveCalculated(folder, QStringLiteral("hasegawa-yumiko"), QStringLiteral("長谷川"),
                       QStringLiteral("由美子")) &&
        ok;
+  ok = SaveCalculated(folder, QStringLiteral("sasaki-ren"), QStringLiteral("佐々木"),
+                      QStringLiteral("蓮")) &&
+       ok;
   {
     quendrel::frmAbout about;
     about.show();
