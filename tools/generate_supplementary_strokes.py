@@ -29,6 +29,7 @@ NAME_GRADES = {"1", "2", "3", "4", "5", "6", "8", "9", "10"}
 PER_LINE = 10
 VERSIONS = re.compile(r"^// Versions: (.*)$", re.MULTILINE)
 ENTRY = re.compile(r"\{U'(.+?)', (\d+)\}")
+UNICODE_VERSION = re.compile(r"^# Unicode [Vv]ersion:? (\S+)")
 
 
 def nfc_stable(character):
@@ -58,15 +59,16 @@ def read_unihan(path):
     opener = bz2.open if path.endswith(".bz2") else open
     with opener(path, "rt", encoding="utf-8") as stream:
         for line in stream:
-            if line.startswith("# Unicode version:"):
-                header["version"] = line.split(":", 1)[1].strip()
+            # "# Unicode version: 15.0.0" up to Unicode 15.1, "# Unicode Version 17.0.0" since.
+            if match := UNICODE_VERSION.match(line):
+                header["version"] = match.group(1)
             elif line.startswith("# Date:"):
-                header["date"] = line.split(":", 1)[1].split()[0]
+                header["date"] = ", dated " + line.split(":", 1)[1].split()[0]
             elif "\tkTotalStrokes\t" in line:
                 code_point, _, values = line.rstrip("\n").split("\t")
                 counts[chr(int(code_point[2:], 16))] = int(values.split()[0])
-    if not counts:
-        sys.exit(f"{path}: no kTotalStrokes field; Unihan may have moved it to another file")
+    if not counts or "version" not in header:
+        sys.exit(f"{path}: no kTotalStrokes field or no Unicode version; has Unihan changed its form?")
     return header, counts
 
 
@@ -90,7 +92,7 @@ def render(kanjidic2, unihan):
         "//   as Debian's kanjidic-xml ships it. Copyright the Electronic Dictionary Research and",
         "//   Development Group, used under Creative Commons Attribution-ShareAlike 4.0",
         "//   (https://www.edrdg.org/edrdg/licence.html; Debian's copyright file names 3.0).",
-        f"// Unihan_IRGSources.txt, Unicode {uh_header['version']}, dated {uh_header['date']}, as Debian's",
+        f"// Unihan_IRGSources.txt, Unicode {uh_header['version']}{uh_header.get('date', '')}, as Debian's",
         "//   unicode-data ships it. Copyright Unicode, Inc., under the Unicode License Agreement -",
         "//   Data Files and Software (https://www.unicode.org/copyright.html).",
         f"// Versions: KANJIDIC2 {kd_header['database_version']}, Unicode {uh_header['version']}",
