@@ -27,6 +27,11 @@ KANJIDIC2 = "/usr/share/edict/kanjidic2.xml.gz"
 UNIHAN = "/usr/share/unicode/Unihan_IRGSources.txt.bz2"
 NAME_GRADES = {"1", "2", "3", "4", "5", "6", "8", "9", "10"}
 PER_LINE = 10
+# Counts that a later KANJIDIC2 release corrected, looked at and taken on every release, so that
+# the table is the same whichever Debian builds it. KANJIDIC2 gives the accepted count first.
+CORRECTIONS = {
+    "捲": 11,  # 扌 3 + 卷 8, as Unihan counts it; first in KANJIDIC2 2024-219 on, 12 in 2022-235
+}
 VERSIONS = re.compile(r"^// Versions: (.*)$", re.MULTILINE)
 ENTRY = re.compile(r"\{U'(.+?)', (\d+)\}")
 UNICODE_VERSION = re.compile(r"^# Unicode [Vv]ersion:? (\S+)")
@@ -77,6 +82,7 @@ def render(kanjidic2, unihan):
     uh_header, uh_counts = unihan
     table = {c: n for c, n in uh_counts.items() if nfc_stable(c)}
     table.update({c: n for c, n in kd_counts.items() if nfc_stable(c)})
+    table.update(CORRECTIONS)
     rows = sorted(table.items(), key=lambda item: ord(item[0]))
     lines = [
         "// SPDX-License-Identifier: CC-BY-SA-4.0 AND Unicode-DFS-2016",
@@ -85,7 +91,10 @@ def render(kanjidic2, unihan):
         "// The stroke counts asked for a character that the built-in table lacks, in code-point order.",
         "// Of every kanji in KANJIDIC2 its first stroke count; of every other ideograph in Unihan its",
         "// first kTotalStrokes value. Characters that normalisation form C changes are left out, as a",
-        "// name is looked up in that form. Only these counts are taken from the two sources.",
+        "// name is looked up in that form. Only these counts are taken from the two sources, with",
+        "// the corrections that the generator lists: "
+        + ", ".join(f"{c} {n}" for c, n in CORRECTIONS.items())
+        + ".",
         "//",
         f"// KANJIDIC2 file_version {kd_header['file_version']}, database_version "
         f"{kd_header['database_version']}, created {kd_header['date_of_creation']},",
