@@ -30,7 +30,7 @@ QLabel* CreateLabel(QWidget* parent, QRect geometry, const QString& text = {}) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent)
+frmAbout::frmAbout(QWidget* parent, Contrast contrast)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       picIcon_(new QLabel(this)),
@@ -40,16 +40,11 @@ frmAbout::frmAbout(QWidget* parent)
           CreateLabel(this, ToRect(about::kLblDescription), ToQString(AboutDescription()))),
       lblDisclaimer_(
           CreateLabel(this, ToRect(about::kLblDisclaimer), ToQString(AboutDisclaimer()))),
-      cmdOK_(new QPushButton(QStringLiteral("OK"), this)) {
+      cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
+      contrast_(contrast) {
   setObjectName(QStringLiteral("frmAbout"));
   setFixedSize(ToPixels(about::kClientWidth), ToPixels(about::kClientHeight));
   setFont(FontFor({}));
-  QPalette colours = palette();
-  for (const auto role : {QPalette::Window, QPalette::Button}) {
-    colours.setColor(role, ToColor(about::kGround));
-  }
-  colours.setColor(QPalette::WindowText, ToColor(about::kInk));
-  setPalette(colours);
   setModal(true);
   setWindowIcon(ApplicationIcon(devicePixelRatioF()));
 
@@ -61,7 +56,7 @@ frmAbout::frmAbout(QWidget* parent)
 
   cmdOK_->setGeometry(ToRect(about::kCmdOK));
   cmdOK_->setDefault(true);
-  InkCaptionForFace(*cmdOK_);
+  setContrast(contrast);
   // Esc already rejects a QDialog, so OK acts as the cancel button too.
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(cmdOK_, picIcon_);
@@ -87,6 +82,18 @@ frmAbout::frmAbout(QWidget* parent)
   setAccessibleName(heard.join(QLatin1Char('\n')));
 }
 
+void frmAbout::setContrast(Contrast contrast) {
+  contrast_ = contrast;
+  QPalette colours = palette();
+  for (const auto role : {QPalette::Window, QPalette::Button}) {
+    colours.setColor(role, ToColor(Shown(about::kGround, contrast)));
+  }
+  colours.setColor(QPalette::WindowText, ToColor(Shown(about::kInk, contrast)));
+  setPalette(colours);
+  InkCaptionForFace(*cmdOK_);
+  update();
+}
+
 void frmAbout::form_load() {
   const AboutTexts texts = quendrel::form_load();
   setWindowTitle(ToQString(texts.caption));
@@ -101,7 +108,7 @@ void frmAbout::paintEvent(QPaintEvent* /*event*/) {
     // A line of width w covers the w pixels from its own downwards, as the design drew it.
     painter.fillRect(QRect(QPoint(ToPixels(line.x1), ToPixels(line.y)),
                            QPoint(ToPixels(line.x2), ToPixels(line.y) + line.width - 1)),
-                     ToColor(line.colour));
+                     ToColor(Shown(line.colour, contrast_)));
   }
 }
 

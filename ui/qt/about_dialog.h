@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include "ui/contrast.h"
+
 class QLabel;
 class QPushButton;
 
@@ -12,7 +14,10 @@ namespace quendrel {
 // constructs a new one, which loads its texts afresh.
 class frmAbout final : public QDialog {
  public:
-  explicit frmAbout(QWidget* parent = nullptr);
+  explicit frmAbout(QWidget* parent = nullptr, Contrast contrast = Contrast::Designed);
+
+  // Redraws it as the desktop now asks, while it is open too.
+  void setContrast(Contrast contrast);
 
   [[nodiscard]] QLabel* lblTitle() const { return lblTitle_; }
   [[nodiscard]] QLabel* lblVersion() const { return lblVersion_; }
@@ -30,6 +35,7 @@ class frmAbout final : public QDialog {
   QLabel* lblDescription_;
   QLabel* lblDisclaimer_;
   QPushButton* cmdOK_;
+  Contrast contrast_;
 };
 
 }  // namespace quendrel

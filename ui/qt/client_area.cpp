@@ -45,12 +45,18 @@ QAccessibleInterface* ClientAreaAccessibility(const QString& /*className*/, QObj
   return area != nullptr ? new ClientAreaInterface(area) : nullptr;
 }
 
-ClientArea::ClientArea(const MainWindowModel& model, QWidget* parent)
-    : QWidget(parent), model_(model) {
-  QPalette ground = palette();
-  ground.setColor(QPalette::Window, ToColor(kWindowBackground));
-  setPalette(ground);
+ClientArea::ClientArea(const MainWindowModel& model, Contrast contrast, QWidget* parent)
+    : QWidget(parent), model_(model), contrast_(contrast) {
   setAutoFillBackground(true);
+  setContrast(contrast);
+}
+
+void ClientArea::setContrast(Contrast contrast) {
+  contrast_ = contrast;
+  QPalette ground = palette();
+  ground.setColor(QPalette::Window, ToColor(Shown(kWindowBackground, contrast)));
+  setPalette(ground);
+  update();
 }
 
 QSize ClientArea::sizeHint() const {
@@ -61,12 +67,12 @@ void ClientArea::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const ElementLayout& panel = LayoutOf(ElementId::Shape1);
   if (panel.faceColour) {
-    painter.fillRect(ToRect(panel), ToColor(*panel.faceColour));
+    painter.fillRect(ToRect(panel), ToColor(Shown(*panel.faceColour, contrast_)));
   }
 
   // Lines are axis-parallel and one pixel wide: filling their pixels keeps them exact at any
   // scale, where a cosmetic pen would be antialiased or shifted by half a pixel.
-  const QColor ink = ToColor(kWindowText);
+  const QColor ink = ToColor(Shown(kWindowText, contrast_));
   for (const LineLayout& line : LineLayouts()) {
     if (!model_.isVisible(line.id)) {
       continue;

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "ui/contrast.h"
 #include "ui/main_window_model.h"
 
 class QAccessibleInterface;
@@ -13,7 +14,9 @@ namespace quendrel {
 // lines, which lie beneath every other element.
 class ClientArea final : public QWidget {
  public:
-  ClientArea(const MainWindowModel& model, QWidget* parent);
+  ClientArea(const MainWindowModel& model, Contrast contrast, QWidget* parent);
+
+  void setContrast(Contrast contrast);
 
   // The property that marks a caption, which a screen reader hears in its value's name.
   static constexpr const char* kHeardWithItsValue = "quendrelHeardWithItsValue";
@@ -25,6 +28,7 @@ class ClientArea final : public QWidget {
 
  private:
   const MainWindowModel& model_;
+  Contrast contrast_;
 };
 
 // For QAccessible::installFactory: the client area as a screen reader walks it, without the

@@ -19,6 +19,7 @@
 #include "ui/qt/caption_ink.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/command_button.h"
+#include "ui/qt/contrast_preference.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_conversions.h"
@@ -35,14 +36,20 @@ QString TextOf(const MainWindowModel& model, ElementId id) {
   return ToQString(model.text(id));
 }
 
-// The grounds and inks are the design's whatever the theme; a text box keeps the theme's own
-// ground and ink (Base and Text), which belong together.
-void ApplyColours(QWidget* widget, const ElementLayout& layout) {
+// The grounds and inks are the design's whatever the theme, or their high-contrast swaps; a text
+// box keeps the theme's own ground and ink (Base and Text), which belong together. A button's
+// caption takes the ink that reads on its face.
+void ApplyColours(QWidget* widget, const ElementLayout& layout, Contrast contrast) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, ToColor(layout.textColour.value_or(kWindowText)));
-  palette.setColor(QPalette::Window, ToColor(kWindowBackground));
-  palette.setColor(QPalette::Button, ToColor(layout.faceColour.value_or(kControlGrey)));
+  palette.setColor(QPalette::WindowText,
+                   ToColor(Shown(layout.textColour.value_or(kWindowText), contrast)));
+  palette.setColor(QPalette::Window, ToColor(Shown(kWindowBackground, contrast)));
+  palette.setColor(QPalette::Button,
+                   ToColor(Shown(layout.faceColour.value_or(kControlGrey), contrast)));
   widget->setPalette(palette);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    InkCaptionForFace(*button);
+  }
 }
 
 QLabel* CreateLabel(const ElementLayout& layout, QWidget* parent) {
@@ -115,7 +122,8 @@ MainWindowView::MainWindowView(EndApplication endApplication)
   setFont(FontFor({}));
   InstallAccessibility();
 
-  clientArea_ = new ClientArea(model_, this);
+  contrastPreference_ = new ContrastPreference([this](Contrast) { showContrast(); }, this);
+  clientArea_ = new ClientArea(model_, contrast(), this);
   setCentralWidget(clientArea_);
   createElements();
   createMenus();
@@ -144,10 +152,7 @@ void MainWindowView::createElements() {
     widgets_.at(IndexOf(layout.id)) = widget;
     widget->setGeometry(ToRect(layout));
     widget->setFont(FontFor(layout.font));
-    ApplyColours(widget, layout);
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
-      InkCaptionForFace(*button);
-    }
+    ApplyColours(widget, layout, contrast());
     widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
     widget->setProperty(ClientArea::kHeardWithItsValue, HeardWithItsValue(layout.id));
     widget->raise();  // the layouts run from the bottom of the stack up
@@ -231,6 +236,22 @@ void MainWindowView::present(ElementId id) {
   }
 }
 
+Contrast MainWindowView::contrast() const {
+  return contrastPreference_->contrast();
+}
+
+void MainWindowView::showContrast() {
+  for (const ElementLayout& layout : ElementLayouts()) {
+    if (QWidget* widget = widgetOf(layout.id)) {
+      ApplyColours(widget, layout, contrast());
+    }
+  }
+  clientArea_->setContrast(contrast());
+  for (frmAbout* about : findChildren<frmAbout*>()) {
+    about->setContrast(contrast());
+  }
+}
+
 void MainWindowView::endApplication() {
   if (endApplication_) {
     endApplication_();
@@ -241,7 +262,7 @@ void MainWindowView::endApplication() {
 
 void MainWindowView::showAboutModally() {
   // A child of the main window: the window system keeps it above the window and places it over it.
-  frmAbout about(this);
+  frmAbout about(this, contrast());
   about.exec();
 }
 

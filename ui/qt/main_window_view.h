@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include "ui/contrast.h"
 #include "ui/main_window_model.h"
 #include "ui/window_commands.h"
 
@@ -14,6 +15,7 @@ class QAction;
 namespace quendrel {
 
 class ClientArea;
+class ContrastPreference;
 
 // The main window メイン as Qt widgets. It owns the model, shows it, and hands every click and
 // edit to the model's handlers; it keeps no state of its own.
@@ -29,6 +31,8 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   [[nodiscard]] QWidget* widgetOf(ElementId id) const { return widgets_.at(IndexOf(id)); }
   [[nodiscard]] QAction* actionOf(ElementId menuItem) const;
   [[nodiscard]] ClientArea* clientArea() const { return clientArea_; }
+  // As the desktop asks for it now; the window and an open About dialog follow each change.
+  [[nodiscard]] Contrast contrast() const;
 
  private:
   void endApplication() override;
@@ -39,9 +43,11 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   void connectCommands();
   void setTabOrder() const;
   void present(ElementId id);
+  void showContrast();
 
   MainWindowModel model_;
   EndApplication endApplication_;
+  ContrastPreference* contrastPreference_ = nullptr;
   ClientArea* clientArea_ = nullptr;
   std::array<QWidget*, kElementCount> widgets_{};
   QAction* exitAction_ = nullptr;

@@ -38,6 +38,7 @@
 #include "core/fortune_catalogue.h"
 #include "tests/ui/qt/activation.h"
 #include "tests/ui/qt/dark_palette.h"
+#include "tests/ui/qt/portal_stand_in.h"
 #include "tests/ui/qt/qt_printers.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/accessible_names.h"
@@ -626,6 +627,15 @@ struct InkCase {
   bool inAbout;
 };
 const InkCase kInks[] = {
+    {"(姓)", "Label1", 0, {}, false},
+    {"(名)", "Label2", 0, {}, false},
+    {"name strip", "Label3", 0, {}, false},
+    {"天格", "Label9", 0, {}, false},
+    {"天格 value", "Label4", 0, {}, false},
+    {"総格 value", "Label8", 0, {}, false},
+    {"未来 trend", "Label14", 2, {}, false},
+    {"仕事 trend", "Label16", 2, {}, false},
+    {"対人 trend", "Label17", 2, {}, false},
     {"未来", "Label18", 0, {}, false},
     {"仕事", "Label19", 0, {}, false},
     {"対人", "Label20", 0, {}, false},
@@ -642,6 +652,34 @@ const InkCase kInks[] = {
     {"About separator", nullptr, 0, {20, 160, 300, 8}, true},
 };
 
+// 長谷川 由美子 calculated and appraised, with every text and line of the window showing.
+void ShowResults(MainWindowView& window) {
+  window.show();
+  TypeText(window.widgetOf(Text1), QStringLiteral("長谷川"));
+  TypeText(window.widgetOf(Text2), QStringLiteral("由美子"));
+  QTest::mouseClick(window.widgetOf(Command1), Qt::LeftButton);
+  QTest::mouseClick(window.widgetOf(Command2), Qt::LeftButton);
+}
+
+// Each ink of kInks: the image of its surface and its area there.
+std::map<std::string, std::pair<QImage, QRect>> InksOf(const MainWindowView& window,
+                                                       frmAbout& about) {
+  std::map<std::string, std::pair<QImage, QRect>> inks;
+  const QImage windowImage = window.clientArea()->grab().toImage();
+  const QImage aboutImage = about.grab().toImage();
+  for (const InkCase& c : kInks) {
+    const QWidget& surface = c.inAbout ? static_cast<QWidget&>(about) : *window.clientArea();
+    QRect area = c.area;
+    if (c.element != nullptr) {
+      area = surface.findChild<QWidget*>(QString::fromUtf8(c.element))
+                 ->geometry()
+                 .adjusted(c.inset, c.inset, -c.inset, -c.inset);
+    }
+    inks[c.what] = {c.inAbout ? aboutImage : windowImage, area};
+  }
+  return inks;
+}
+
 // The client area after a calculation and the About dialog, drawn as under a theme that sets
 // `palette` for the application.
 std::map<std::string, std::pair<QImage, QRect>> InksUnder(const QPalette& palette) {
@@ -650,23 +688,9 @@ std::map<std::string, std::pair<QImage, QRect>> InksUnder(const QPalette& palett
   std::map<std::string, std::pair<QImage, QRect>> inks;
   {
     MainWindowView window([] {});
-    window.show();
-    TypeText(window.widgetOf(Text1), QStringLiteral("長谷川"));
-    TypeText(window.widgetOf(Text2), QStringLiteral("由美子"));
-    QTest::mouseClick(window.widgetOf(Command1), Qt::LeftButton);
+    ShowResults(window);
     frmAbout about(&window);
-    const QImage windowImage = window.clientArea()->grab().toImage();
-    const QImage aboutImage = about.grab().toImage();
-    for (const InkCase& c : kInks) {
-      const QWidget& surface = c.inAbout ? static_cast<QWidget&>(about) : *window.clientArea();
-      QRect area = c.area;
-      if (c.element != nullptr) {
-        area = surface.findChild<QWidget*>(QString::fromUtf8(c.element))
-                   ->geometry()
-                   .adjusted(c.inset, c.inset, -c.inset, -c.inset);
-      }
-      inks[c.what] = {c.inAbout ? aboutImage : windowImage, area};
-    }
+    inks = InksOf(window, about);
   }
   QApplication::setPalette(before);
   return inks;
@@ -684,6 +708,45 @@ TEST(MainWindowColoursTest, KeepEveryInkAsReadableUnderADarkThemeAsUnderTheLight
     EXPECT_GE(themed, designed * 0.99) << c.what << ": " << themed << ":1 under a dark theme, "
                                        << designed << ":1 under the light one";
   }
+}
+
+// On a private session bus, under the stand-in portal: the window and its open About dialog follow
+// each change of either setting at once, every text and line at 7:1 or more with it on, and drawn
+// exactly as designed with it off.
+TEST(MainWindowContrastTest, FollowTheDesktopsPreferenceBothWays) {
+  if (qEnvironmentVariableIsEmpty("QUENDREL_PRIVATE_BUS")) {
+    GTEST_SKIP() << "runs on a private session bus, as the ctest of that name does";
+  }
+  test::PortalStandIn portal;
+  ASSERT_TRUE(portal.registered());
+  MainWindowView window([] {});
+  ShowResults(window);
+  frmAbout about(&window, window.contrast());
+  about.show();
+  const auto turnsTo = [&window](auto contrast, const char* after) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.contrast() == contrast; })) << after;
+  };
+  const auto expectHighContrast = [&](const char* after) {
+    turnsTo(Contrast::High, after);
+    for (const auto& [what, ink] : InksOf(window, about)) {
+      EXPECT_GE(InkContrast(ink.first, ink.second), 7.0) << what << " after " << after;
+    }
+  };
+  const auto expectDesigned = [&](const char* after) {
+    turnsTo(Contrast::Designed, after);
+    MainWindowView designed([] {});
+    ShowResults(designed);
+    frmAbout designedAbout(&designed);
+    EXPECT_EQ(window.clientArea()->grab().toImage(), designed.clientArea()->grab().toImage());
+    EXPECT_EQ(about.grab().toImage(), designedAbout.grab().toImage()) << after;
+  };
+  expectHighContrast("the portal's first answer");
+  ASSERT_TRUE(portal.change("org.gnome.desktop.a11y.interface", "high-contrast", false));
+  expectDesigned("GNOME's high-contrast off");
+  ASSERT_TRUE(portal.change("org.freedesktop.appearance", "contrast", 1U));
+  expectHighContrast("the portal's contrast 1");
+  ASSERT_TRUE(portal.change("org.freedesktop.appearance", "contrast", 0U));
+  expectDesigned("the portal's contrast 0");
 }
 
 // The run under a desktop's dark theme tests nothing unless the theme took hold.

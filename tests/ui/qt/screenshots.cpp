@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Renders the main window and the About dialog to PNG files, driving them as a user would; once
-// more under a dark theme's palette and under the Adwaita style.
+// more under a dark theme's palette and under the Adwaita style; or in high contrast alone.
 #include <cstdio>
 
 #include <QApplication>
@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "tests/ui/qt/dark_palette.h"
+#include "tests/ui/qt/portal_stand_in.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/main_window_view.h"
@@ -38,15 +39,21 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
   return Save(window, folder, name);
 }
 
-// The main window after a calculation and the About dialog over it, as the application now looks.
-bool SaveLook(const QDir& folder, const QString& look) {
+// The main window after a calculation and the About dialog over it, as the application now looks;
+// with `highContrast`, once the desktop has asked for more contrast.
+bool SaveLook(const QDir& folder, const QString& look, bool highContrast = false) {
   quendrel::MainWindowView window;
   window.show();
+  if (highContrast &&
+      !QTest::qWaitFor([&window] { return window.contrast() == quendrel::Contrast::High; })) {
+    std::fprintf(stderr, "no portal asked for more contrast\n");
+    return false;
+  }
   quendrel::test::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("長谷川"));
   quendrel::test::TypeText(window.widgetOf(ElementId::Text2), QStringLiteral("由美子"));
   QTest::mouseClick(window.widgetOf(ElementId::Command1), Qt::LeftButton);
   QTest::mouseClick(window.widgetOf(ElementId::Command2), Qt::LeftButton);
-  quendrel::frmAbout about(&window);
+  quendrel::frmAbout about(&window, window.contrast());
   about.show();
   const bool windowSaved = Save(window, folder, look + QStringLiteral("-main-window"));
   return Save(about, folder, look + QStringLiteral("-about")) && windowSaved;
@@ -61,6 +68,12 @@ int main(int argc, char* argv[]) {
   if (!folder.mkpath(QStringLiteral("."))) {
     std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
     return 1;
+  }
+  // On a private session bus, `--high-contrast` renders that look alone, under the tests' stand-in
+  // for a desktop portal that asks for it.
+  if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--high-contrast")) {
+    const quendrel::test::PortalStandIn portal;
+    return portal.registered() && SaveLook(folder, QStringLiteral("high-contrast"), true) ? 0 : 1;
   }
   bool ok = true;
   {
