@@ -25,14 +25,17 @@ run: program
 	./build/$(PRESET)/app/quendrel
 
 # PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged,
-# (dark-*, adwaita-*) under a dark theme's palette and under the Adwaita style, and in the
-# Japanese locale that the build compiles for the tests.
+# (dark-*, adwaita-*) under a dark theme's palette and under the Adwaita style, in the Japanese
+# locale that the build compiles for the tests, and (high-contrast-*) on a private session bus
+# under the tests' stand-in for a desktop portal whose contrast setting is on.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/$(PRESET)/tests/quendrel_screenshots screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-2
 	LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 LOCPATH=build/$(PRESET)/tests/locale QT_QPA_PLATFORM=offscreen \
 	  ./build/$(PRESET)/tests/quendrel_screenshots screenshots/ja_JP.UTF-8
+	QT_QPA_PLATFORM=offscreen dbus-run-session -- \
+	  ./build/$(PRESET)/tests/quendrel_screenshots screenshots --high-contrast
 
 # The edit-build-test loop: the development build and its CTest suite, nothing else.
 check: build
