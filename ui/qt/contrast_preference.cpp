@@ -9,6 +9,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 #if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
 #include <QAccessibilityHints>
@@ -49,6 +50,12 @@ ContrastPreference::ContrastPreference(Listener listener, QObject* parent)
           });
 #endif
   reported_ = contrast();
+  // Connecting to the session bus can take a while where there is none to find, so it waits until
+  // the event loop runs, after the window has been shown.
+  QTimer::singleShot(0, this, &ContrastPreference::askThePortal);
+}
+
+void ContrastPreference::askThePortal() {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) {
     return;

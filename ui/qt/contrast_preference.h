@@ -35,6 +35,7 @@ class ContrastPreference final : public QObject {
   [[nodiscard]] Contrast contrast() const;
 
  private:
+  void askThePortal();
   void readAll(QDBusPendingCallWatcher* call);
   void take(const QString& group, const QString& key, const QVariant& value);
   void report();
