@@ -247,8 +247,11 @@ void MainWindowView::showContrast() {
     }
   }
   clientArea_->setContrast(contrast());
-  for (frmAbout* about : findChildren<frmAbout*>()) {
-    about->setContrast(contrast());
+  // frmAbout has no Q_OBJECT of its own, which findChildren needs from Qt 6.8 on.
+  for (QDialog* dialog : findChildren<QDialog*>()) {
+    if (auto* about = dynamic_cast<frmAbout*>(dialog)) {
+      about->setContrast(contrast());
+    }
   }
 }
 
