@@ -19,9 +19,9 @@ run_packages="
 # The test bench. adwaita-qt6 brings the styles that GNOME users choose, for the tests that draw
 # the window in every installed style, and qt6-gtk-platformtheme the GTK theme's palettes that a
 # GNOME desktop gives Qt programs, for the run under a dark theme. kanjidic-xml and unicode-data
-# are the sources of the second stroke table, which a test regenerates from them. The LLVM tools are pinned to 22, the one version that
-# Debian 12 (from bookworm-security), 13 and testing all carry, so that formatting, lint and the
-# fuzzer give the same verdict everywhere.
+# are the sources of the second stroke table, which a test regenerates from them. The LLVM tools
+# are pinned to 22, the one version that Debian 12 (from bookworm-security), 13 and testing all
+# carry, so that formatting, lint and the fuzzer give the same verdict everywhere.
 test_packages="
   adwaita-qt6 qt6-gtk-platformtheme kanjidic-xml unicode-data python3
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -40,8 +40,7 @@ frmAbout::frmAbout(QWidget* parent, Contrast contrast)
           CreateLabel(this, ToRect(about::kLblDescription), ToQString(AboutDescription()))),
       lblDisclaimer_(
           CreateLabel(this, ToRect(about::kLblDisclaimer), ToQString(AboutDisclaimer()))),
-      cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
-      contrast_(contrast) {
+      cmdOK_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("frmAbout"));
   setFixedSize(ToPixels(about::kClientWidth), ToPixels(about::kClientHeight));
   setFont(FontFor({}));

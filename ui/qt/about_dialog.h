@@ -35,7 +35,7 @@ class frmAbout final : public QDialog {
   QLabel* lblDescription_;
   QLabel* lblDisclaimer_;
   QPushButton* cmdOK_;
-  Contrast contrast_;
+  Contrast contrast_ = Contrast::Designed;
 };
 
 }  // namespace quendrel

@@ -46,7 +46,7 @@ QAccessibleInterface* ClientAreaAccessibility(const QString& /*className*/, QObj
 }
 
 ClientArea::ClientArea(const MainWindowModel& model, Contrast contrast, QWidget* parent)
-    : QWidget(parent), model_(model), contrast_(contrast) {
+    : QWidget(parent), model_(model) {
   setAutoFillBackground(true);
   setContrast(contrast);
 }

@@ -28,7 +28,7 @@ class ClientArea final : public QWidget {
 
  private:
   const MainWindowModel& model_;
-  Contrast contrast_;
+  Contrast contrast_ = Contrast::Designed;
 };
 
 // For QAccessible::installFactory: the client area as a screen reader walks it, without the
