@@ -5,7 +5,7 @@
 
 #include "ui/about.h"
 #include "ui/qt/main_window_view.h"
-#include "ui/qt/qt_conversions.h"
+#include "ui/qt/qt_strings.h"
 #include "ui/qt/qt_translation.h"
 
 int main(int argc, char* argv[]) {

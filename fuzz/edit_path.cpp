@@ -11,6 +11,7 @@
 #include "core/characters.h"
 #include "ui/box_edit.h"
 #include "ui/element.h"
+#include "ui/qt/qt_strings.h"
 
 namespace quendrel::fuzzing {
 namespace {
@@ -18,23 +19,8 @@ namespace {
 constexpr ElementId kBox = ElementId::Text1;
 constexpr std::size_t kHeader = 4;
 
-// Unit for unit: QString::fromUtf16 would take a leading U+FEFF or U+FFFE for a byte order mark.
-QString FromUnits(std::u16string_view units) {
-  return QStringView(units.data(), static_cast<qsizetype>(units.size())).toString();
-}
-
-std::u16string_view Units(const QString& text) {
-  return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
-}
-
-// UTF-8 as the box reads its text; Qt's own conversion of a lone surrogate has changed between
-// releases.
-std::string Utf8(const QString& text) {
-  return ToUtf8(Units(text));
-}
-
 QString FromUtf8(const std::string& utf8) {
-  return FromUnits(ToUtf16(utf8));
+  return FromUtf16(ToUtf16(utf8));
 }
 
 // The first characters of `text`, joined.
@@ -65,9 +51,9 @@ Edit Decode(std::span<const std::uint8_t> input) {
   }
   const std::u16string_view all(units);
   const std::size_t split = std::min(all.find(u'\uFFFF'), all.size());
-  QString text = FromUnits(all.substr(0, split));
-  if (Overfills(kBox, Units(text))) {  // the box never holds more than it takes
-    text = FromUtf8(TruncateCharacters(Utf8(text), DefinitionOf(kBox).maxCharacters));
+  QString text = FromUtf16(all.substr(0, split));
+  if (Overfills(kBox, Utf16(text))) {  // the box never holds more than it takes
+    text = FromUtf8(TruncateCharacters(ToUtf8(text), DefinitionOf(kBox).maxCharacters));
   }
   const auto at = [&text](std::uint8_t byte) {
     return static_cast<std::size_t>(byte) % static_cast<std::size_t>(text.size() + 1);
@@ -80,7 +66,7 @@ Edit Decode(std::span<const std::uint8_t> input) {
           .caretEnd = dropped ? from : to,
           .start = dropped ? at(header[3]) : from,
           .end = dropped ? at(header[3]) : to,
-          .offered = FromUnits(all.substr(std::min(split + 1, all.size())))};
+          .offered = FromUtf16(all.substr(std::min(split + 1, all.size())))};
 }
 
 }  // namespace
@@ -91,10 +77,10 @@ std::vector<std::string> EditPathViolations(std::span<const std::uint8_t> input)
   const QString tail = edit.text.mid(static_cast<qsizetype>(edit.end));
   const QString attempt = head + edit.offered + tail;
   const EditOutcome outcome =
-      TakeEdit(kBox, {.text = Units(edit.text),
+      TakeEdit(kBox, {.text = Utf16(edit.text),
                       .start = edit.caret,
                       .end = edit.caretEnd,
-                      .attempt = Units(attempt),
+                      .attempt = Utf16(attempt),
                       .caret = static_cast<std::size_t>(head.size() + edit.offered.size())});
   if (outcome.taken) {
     return {};  // the box takes the edit as it is
@@ -105,24 +91,24 @@ std::vector<std::string> EditPathViolations(std::span<const std::uint8_t> input)
     return violations;
   }
   const Insertion& parts = *outcome.refused;
-  if (FromUnits(parts.before) != head || FromUnits(parts.after) != tail ||
-      FromUnits(parts.inserted) != edit.offered) {
+  if (FromUtf16(parts.before) != head || FromUtf16(parts.after) != tail ||
+      FromUtf16(parts.inserted) != edit.offered) {
     violations.emplace_back("the text the edit did not replace was taken for inserted, or back");
   }
-  const QString kept = FromUnits(outcome.kept);
+  const QString kept = FromUtf16(outcome.kept);
   const QString held = kept.isEmpty() ? edit.text : head + kept + tail;
-  if (Overfills(kBox, Units(held))) {
+  if (Overfills(kBox, Utf16(held))) {
     violations.emplace_back("the box holds more than it takes");
   }
-  const std::string offered = Utf8(edit.offered);
-  const std::size_t count = CountCharacters(Utf8(kept));
+  const std::string offered = ToUtf8(edit.offered);
+  const std::size_t count = CountCharacters(ToUtf8(kept));
   if (!edit.offered.startsWith(kept)) {
     violations.emplace_back("what went in is not the start of what was offered");
-  } else if (Prefix(offered, count) != Utf8(kept)) {
+  } else if (Prefix(offered, count) != ToUtf8(kept)) {
     violations.emplace_back("what went in splits a character");
   }
   if (const QString longer = FromUtf8(Prefix(offered, count + 1));
-      longer.size() > kept.size() && !Overfills(kBox, Units(head + longer + tail))) {
+      longer.size() > kept.size() && !Overfills(kBox, Utf16(head + longer + tail))) {
     violations.emplace_back("a character that fits was left out");
   }
   return violations;

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <string_view>
 
-#include <QString>
-
+#include "core/characters.h"
 #include "tests/support/window_invariants.h"
 #include "ui/appraisal.h"
 #include "ui/main_window_model.h"
@@ -21,36 +21,38 @@ using test::AppraisalViolations;
 using test::InvariantViolations;
 using test::WindowHistory;
 
+// The two names as the boxes hold text: in UTF-16 units, any of them.
 struct Names {
-  std::string surname;
-  std::string given;
+  std::u16string surname;
+  std::u16string given;
 };
 
+// Bytes as a paste of UTF-8 would reach a box, malformed sequences replaced.
 Names FromBytes(std::span<const std::uint8_t> bytes) {
   const auto* begin = reinterpret_cast<const char*>(bytes.data());
   const std::string_view text(begin, bytes.size());
   const std::size_t split = text.find('\xFF');
   if (split == std::string_view::npos) {
-    return {std::string(text), ""};
+    return {ToUtf16(text), u""};
   }
-  return {std::string(text.substr(0, split)), std::string(text.substr(split + 1))};
+  return {ToUtf16(text.substr(0, split)), ToUtf16(text.substr(split + 1))};
 }
 
-// The window hands the model QString::toStdString of what the box holds.
 Names FromUtf16(std::span<const std::uint8_t> bytes) {
   std::u16string units(bytes.size() / 2, u'\0');
   for (std::size_t i = 0; i < units.size(); ++i) {
     units[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[(2 * i) + 1] << 8));
   }
-  const auto toUtf8 = [](std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
-  };
-  const std::u16string_view text(units);
-  const std::size_t split = text.find(u'\uFFFF');
-  if (split == std::u16string_view::npos) {
-    return {toUtf8(text), ""};
+  const std::size_t split = units.find(u'\uFFFF');
+  if (split == std::u16string::npos) {
+    return {units, u""};
   }
-  return {toUtf8(text.substr(0, split)), toUtf8(text.substr(split + 1))};
+  return {units.substr(0, split), units.substr(split + 1)};
+}
+
+// What the window hands the model once the box has kept the first characters that fit.
+std::string Held(ElementId box, std::u16string_view text) {
+  return TruncateCharacters(ToUtf8(text), DefinitionOf(box).maxCharacters);
 }
 
 void Append(std::vector<std::string>& all, std::string_view step,
@@ -66,8 +68,8 @@ std::vector<std::string> CheckNames(const Names& names) {
   MainWindowModel window;
   WindowHistory history;
   std::vector<std::string> violations;
-  window.setText(Text1, names.surname);
-  window.setText(Text2, names.given);
+  window.setText(Text1, Held(Text1, names.surname));
+  window.setText(Text2, Held(Text2, names.given));
   Append(violations, "typed", InvariantViolations(window, history));
   Command1_Click(window);
   history.onCalculation();

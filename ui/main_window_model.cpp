@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/characters.h"
+#include "ui/box_edit.h"
 
 namespace quendrel {
 
@@ -24,11 +25,10 @@ bool MainWindowModel::isVisible(ElementId id) const {
 }
 
 void MainWindowModel::setText(ElementId id, std::string_view text) {
-  const ElementDefinition& definition = DefinitionOf(id);
-  assert(definition.kind == ElementKind::TextBox);
-  element(id).text = definition.maxCharacters == 0
-                         ? std::string{text}
-                         : TruncateCharacters(text, definition.maxCharacters);
+  assert(DefinitionOf(id).kind == ElementKind::TextBox);
+  // Every edit of a box has kept to its limit already, by the rule of ui/box_edit.h.
+  assert(!Overfills(id, ToUtf16(text)));
+  element(id).text = text;
   changed(id);
 }
 

@@ -24,7 +24,7 @@ class MainWindowModel {
   [[nodiscard]] const std::string& text(ElementId id) const;
   [[nodiscard]] bool isVisible(ElementId id) const;
 
-  // Text boxes that limit their length keep only their first characters, as a paste is cut.
+  // The text must fit the box, as every edit of the box keeps it (ui/box_edit.h).
   void setText(ElementId id, std::string_view text);
   void setCaption(ElementId id, std::string_view caption);
   void setVisible(ElementId id, bool visible);

@@ -14,6 +14,7 @@
 #include "ui/qt/caption_ink.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/qt_strings.h"
 #include "ui/qt/text_fitting.h"
 
 namespace quendrel {

@@ -23,6 +23,7 @@
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/qt_strings.h"
 #include "ui/qt/text_box.h"
 #include "ui/qt/text_box_accessibility.h"
 #include "ui/stroke_calculation.h"
@@ -181,7 +182,7 @@ void MainWindowView::connectCommands() {
     // assistive technology, which sets the text as a whole.
     connect(edit, &QLineEdit::textChanged, this, [this, box](const QString& text) {
       if (text != TextOf(model_, box)) {
-        model_.setText(box, text.toStdString());
+        model_.setText(box, ToUtf8(text));
       }
     });
   }

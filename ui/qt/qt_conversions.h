@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string_view>
-
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
 #include <QRect>
-#include <QString>
 
 #include "ui/figure.h"
 #include "ui/layout.h"
@@ -23,10 +20,6 @@ QRect ToRect(const Place& place) {
 
 inline QColor ToColor(Rgb rgb) {
   return {rgb.red, rgb.green, rgb.blue};
-}
-
-inline QString ToQString(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // The designed "ＭＳ Ｐゴシック" where it exists, else a font of the same metrics. Sizes are set

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/text_box.h"
 
-#include <string_view>
+#include <algorithm>
 #include <utility>
 
 #include <QApplication>
@@ -12,14 +12,11 @@
 #include "ui/box_edit.h"
 #include "ui/element.h"
 #include "ui/layout.h"
+#include "ui/qt/qt_strings.h"
 #include "ui/qt/text_box_style.h"
 
 namespace quendrel {
 namespace {
-
-std::u16string_view Utf16(const QString& text) {
-  return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
-}
 
 // The events by which a user edits the box; Qt also sends it queries, from inside its edits too.
 bool MayEdit(const QEvent& event) {
@@ -84,9 +81,7 @@ bool TextBox::event(QEvent* event) {
     return QLineEdit::event(event);
   }
   const qsizetype start = hasSelectedText() ? selectionStart() : cursorPosition();
-  before_ = {.text = text(), .start = start, .end = start + selectionLength()};
-  pending_.reset();
-  refused_ = false;
+  beginEdit(start, start + selectionLength());
   const bool handled = QLineEdit::event(event);
   // A source that moves its text away would lose what the box did not take.
   if (refused_ && event->type() == QEvent::Drop) {
@@ -94,6 +89,22 @@ bool TextBox::event(QEvent* event) {
   }
   insertPending();
   return handled;
+}
+
+void TextBox::edit(qsizetype start, qsizetype end, const QString& inserted) {
+  const qsizetype size = text().size();
+  start = std::clamp<qsizetype>(start, 0, size);
+  end = std::clamp<qsizetype>(end, start, size);
+  setSelection(start, end - start);
+  beginEdit(start, end);
+  insert(inserted);
+  insertPending();
+}
+
+void TextBox::beginEdit(qsizetype start, qsizetype end) {
+  before_ = {.text = text(), .start = start, .end = end};
+  pending_.reset();
+  refused_ = false;
 }
 
 // The menu's commands run after the event that opened it.
@@ -119,9 +130,7 @@ bool TextBox::admits(const QString& attempt, qsizetype caret) {
   }
   refused_ = true;
   if (!outcome.kept.empty()) {
-    // Unit for unit: QString::fromUtf16 would take a leading U+FEFF for a byte order mark.
-    pending_ =
-        QStringView(outcome.kept.data(), static_cast<qsizetype>(outcome.kept.size())).toString();
+    pending_ = FromUtf16(outcome.kept);
   }
   return false;
 }

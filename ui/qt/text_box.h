@@ -23,6 +23,10 @@ class TextBox final : public QLineEdit {
  public:
   TextBox(ElementId id, QWidget* parent);
 
+  // Replaces [start, end) of the text as the user's edit would, under the same limit: for
+  // assistive technology, which edits by offsets rather than by keys.
+  void edit(qsizetype start, qsizetype end, const QString& inserted);
+
   using QLineEdit::inputMethodQuery;
   [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -40,6 +44,7 @@ class TextBox final : public QLineEdit {
     qsizetype end = 0;
   };
 
+  void beginEdit(qsizetype start, qsizetype end);
   [[nodiscard]] bool admits(const QString& attempt, qsizetype caret);
   void insertPending();
 

@@ -82,15 +82,11 @@ class TextBoxInterface final : public QAccessibleWidget,
     return {};
   }
 
-  // As Qt's own interface edits: the text is set as a whole, and the box's rule keeps it.
-  void deleteText(int start, int end) override {
-    box().setText(box().text().remove(start, end - start));
-  }
-  void insertText(int offset, const QString& text) override {
-    box().setText(box().text().insert(offset, text));
-  }
+  // As the user's own edits, which the box refuses where they would overfill it.
+  void deleteText(int start, int end) override { box().edit(start, end, {}); }
+  void insertText(int offset, const QString& text) override { box().edit(offset, offset, text); }
   void replaceText(int start, int end, const QString& text) override {
-    box().setText(box().text().replace(start, end - start, text));
+    box().edit(start, end, text);
   }
 
  private:

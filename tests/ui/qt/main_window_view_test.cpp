@@ -49,6 +49,7 @@
 #include "ui/qt/client_area.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/qt_conversions.h"
+#include "ui/qt/qt_strings.h"
 
 namespace quendrel {
 namespace {
@@ -274,6 +275,8 @@ TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
       {"山田", 0, 0, How::Drop, "由美子", "由山田", 1},
       {"山田太", 3, 3, How::Preedit, "か", "山田太", 3},
       {"", 0, 0, How::Assist, "長谷川由美子", "長谷川", 3},  // as AT-SPI's SetTextContents
+      {"長谷川", 0, 0, How::Assist, "田", "長谷川", 0},      // refused, as typing it is
+      {"山田太", 1, 2, How::Assist, "中村", "山中太", 2},
   };
   QLineEdit* name = box(Text1);
   name->setFocus();
@@ -326,7 +329,7 @@ TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
         break;
       case How::Assist:
         QAccessible::queryAccessibleInterface(name)->editableTextInterface()->replaceText(
-            0, static_cast<int>(edit.start.size()), edit.text);
+            edit.selectFrom, edit.selectTo, edit.text);
         break;
     }
     EXPECT_EQ(name->text(), edit.shown);

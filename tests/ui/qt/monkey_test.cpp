@@ -21,7 +21,7 @@
 #include "tests/ui/qt/monkey_events.h"
 #include "ui/name_strip.h"
 #include "ui/qt/main_window_view.h"
-#include "ui/qt/qt_conversions.h"
+#include "ui/qt/qt_strings.h"
 
 namespace quendrel::test {
 namespace {
