@@ -16,17 +16,6 @@ namespace {
 
 using enum ElementId;
 
-constexpr std::array<std::pair<ElementId, std::string_view>, 8> kBoxes = {{
-    {Text1, "姓"},
-    {Text2, "名"},
-    {Text3, "姓の1文字目の画数"},
-    {Text4, "姓の2文字目の画数"},
-    {Text5, "姓の3文字目の画数"},
-    {Text6, "名の1文字目の画数"},
-    {Text7, "名の2文字目の画数"},
-    {Text8, "名の3文字目の画数"},
-}};
-
 // Two parts with one space between, or the one that is there. A blank value is a full-width space.
 std::string Joined(std::string_view first, std::string_view second) {
   if (second == "\u3000") {
@@ -42,6 +31,21 @@ std::string Joined(std::string_view first, std::string_view second) {
 // Appends a part of a list said in one breath, after a Japanese comma where it is not the first.
 void AppendListed(std::string& said, std::string_view part) {
   said.append(said.empty() ? "" : "、").append(part);
+}
+
+// A name box by its name, a count box by its name and the place of its character.
+std::optional<std::string> BoxName(ElementId id) {
+  for (const NameBoxes& name : kNameBoxes) {
+    if (name.name == id) {
+      return std::string(name.heard);
+    }
+    for (std::size_t k = 0; k < name.counts.size(); ++k) {
+      if (name.counts.at(k) == id) {
+        return std::string(name.heard) + "の" + std::to_string(k + 1) + "文字目の画数";
+      }
+    }
+  }
+  return std::nullopt;
 }
 
 // The label that captions a value label or a trend line; none for anything else.
@@ -94,11 +98,10 @@ std::string NameStripName(const MainWindowModel& window) {
 // The characters of both names that were read but have no count.
 std::string Unknown(const WindowState& state) {
   std::string unknown;
-  for (const auto& [chars, strokes] : {std::pair{&state.SurnameChars, &state.SurnameStrokes},
-                                       std::pair{&state.GivenChars, &state.GivenStrokes}}) {
-    for (std::size_t k = 0; k < chars->size(); ++k) {
-      if (!chars->at(k).empty() && strokes->at(k) == 0) {
-        AppendListed(unknown, chars->at(k));
+  for (const NameBoxes& name : kNameBoxes) {
+    for (std::size_t k = 0; k < kNameLength; ++k) {
+      if (!(state.*name.chars).at(k).empty() && (state.*name.strokes).at(k) == 0) {
+        AppendListed(unknown, (state.*name.chars).at(k));
       }
     }
   }
@@ -108,11 +111,10 @@ std::string Unknown(const WindowState& state) {
 }  // namespace
 
 std::string AccessibleDescription(const MainWindowModel& window, ElementId id) {
-  const WindowState& state = window.state();
-  for (const auto& [boxes, sources] : {std::pair{&kSurnameCountBoxes, &state.SurnameSources},
-                                       std::pair{&kGivenCountBoxes, &state.GivenSources}}) {
-    for (std::size_t k = 0; k < boxes->size(); ++k) {
-      if (boxes->at(k) == id && sources->at(k) == StrokeSource::Supplement) {
+  for (const NameBoxes& name : kNameBoxes) {
+    for (std::size_t k = 0; k < kNameLength; ++k) {
+      if (name.counts.at(k) == id &&
+          (window.state().*name.sources).at(k) == StrokeSource::Supplement) {
         return "補助表の画数";
       }
     }
@@ -150,10 +152,8 @@ std::string AppraisalAnnouncement(const MainWindowModel& window) {
 }
 
 std::string AccessibleName(const MainWindowModel& window, ElementId id) {
-  for (const auto& [box, name] : kBoxes) {
-    if (box == id) {
-      return std::string(name);
-    }
+  if (std::optional<std::string> name = BoxName(id)) {
+    return *std::move(name);
   }
   if (const std::optional<ElementId> caption = CaptionOf(id)) {
     return Joined(window.text(*caption), window.text(id));

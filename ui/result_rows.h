@@ -3,21 +3,45 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "core/fortune_catalogue.h"
 #include "core/grids.h"
 #include "core/name_parts.h"
 #include "ui/element_id.h"
+#include "ui/window_state.h"
 
-// Where each result shows: which labels and pictures belong to which grid value and theme row.
-// The commands, the accessible names and the tests all read these tables.
+// Where each name and result shows: which boxes belong to which name, and which labels and
+// pictures to which grid value and theme row. The commands, the view and the accessible names
+// read these tables; the element definitions say which elements are text boxes at all.
 namespace quendrel {
 
-// The boxes that show the counts of a name's characters, the first character's first.
-inline constexpr std::array<ElementId, kNameLength> kSurnameCountBoxes = {
-    ElementId::Text3, ElementId::Text4, ElementId::Text5};
-inline constexpr std::array<ElementId, kNameLength> kGivenCountBoxes = {
-    ElementId::Text6, ElementId::Text7, ElementId::Text8};
+// A name's box, the boxes that show the counts of its characters, the first character's first,
+// what a screen reader calls the name, and where the calculation keeps what it read of it.
+struct NameBoxes {
+  ElementId name;
+  std::array<ElementId, kNameLength> counts;
+  std::string_view heard;
+  NameChars WindowState::* chars;
+  NameStrokes WindowState::* strokes;
+  NameSources WindowState::* sources;
+};
+
+// The surname's, then the given name's.
+inline constexpr std::array<NameBoxes, 2> kNameBoxes = {{
+    {ElementId::Text1,
+     {ElementId::Text3, ElementId::Text4, ElementId::Text5},
+     "姓",
+     &WindowState::SurnameChars,
+     &WindowState::SurnameStrokes,
+     &WindowState::SurnameSources},
+    {ElementId::Text2,
+     {ElementId::Text6, ElementId::Text7, ElementId::Text8},
+     "名",
+     &WindowState::GivenChars,
+     &WindowState::GivenStrokes,
+     &WindowState::GivenSources},
+}};
 
 // A grid value, the label that shows it and the label that captions it.
 struct GridRow {

@@ -19,12 +19,10 @@ using enum ElementId;
 
 void Reset(MainWindowModel& window) {
   WindowState& state = window.state();
-  state.SurnameStrokes = {};
-  state.GivenStrokes = {};
-  state.SurnameSources = {};
-  state.GivenSources = {};
-  for (const auto& boxes : {kSurnameCountBoxes, kGivenCountBoxes}) {
-    for (const ElementId box : boxes) {
+  for (const NameBoxes& name : kNameBoxes) {
+    state.*name.strokes = {};
+    state.*name.sources = {};
+    for (const ElementId box : name.counts) {
       window.setText(box, "");
     }
   }
@@ -50,14 +48,15 @@ NameChars ReadName(const std::string& text) {
 
 // A character that neither table holds keeps its count 0 and its box empty, rather than showing 0.
 // The sources are set before the boxes, whose tooltips the view reads from them.
-void LookUp(MainWindowModel& window, const NameChars& chars, NameStrokes& strokes,
-            NameSources& sources, const std::array<ElementId, kNameLength>& boxes) {
-  const NameCounts counts = CountNameStrokes(chars);
-  strokes = counts.strokes;
-  sources = counts.sources;
+void LookUp(MainWindowModel& window, const NameBoxes& name) {
+  WindowState& state = window.state();
+  state.*name.chars = ReadName(window.text(name.name));
+  const NameCounts counts = CountNameStrokes(state.*name.chars);
+  state.*name.strokes = counts.strokes;
+  state.*name.sources = counts.sources;
   for (std::size_t k = 0; k < kNameLength; ++k) {
-    if (strokes.at(k) != 0) {
-      window.setText(boxes.at(k), std::to_string(strokes.at(k)));
+    if (counts.strokes.at(k) != 0) {
+      window.setText(name.counts.at(k), std::to_string(counts.strokes.at(k)));
     }
   }
 }
@@ -73,12 +72,10 @@ void ShowGrids(MainWindowModel& window, const GridValues& grids) {
 
 void Command1_Click(MainWindowModel& window) {
   Reset(window);
+  for (const NameBoxes& name : kNameBoxes) {
+    LookUp(window, name);
+  }
   WindowState& state = window.state();
-  state.SurnameChars = ReadName(window.text(Text1));
-  state.GivenChars = ReadName(window.text(Text2));
-  LookUp(window, state.SurnameChars, state.SurnameStrokes, state.SurnameSources,
-         kSurnameCountBoxes);
-  LookUp(window, state.GivenChars, state.GivenStrokes, state.GivenSources, kGivenCountBoxes);
 
   state.Shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
   window.setCaption(Label3, ComposeNameLine(state.Shape, state.SurnameChars, state.GivenChars));

@@ -176,7 +176,11 @@ void MainWindowView::createMenus() {
 }
 
 void MainWindowView::connectCommands() {
-  for (const ElementId box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8}) {
+  for (const ElementLayout& layout : ElementLayouts()) {
+    const ElementId box = layout.id;
+    if (DefinitionOf(box).kind != ElementKind::TextBox) {
+      continue;
+    }
     auto* edit = static_cast<QLineEdit*>(widgetOf(box));
     // Every change reaches the model, whoever made it: the user, undo, an input method or
     // assistive technology, which sets the text as a whole.
