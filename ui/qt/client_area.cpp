@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/client_area.h"
 
-#include <QAccessibleWidget>
-#include <QList>
 #include <QPainter>
 #include <QPalette>
 
@@ -10,40 +8,6 @@
 #include "ui/qt/qt_conversions.h"
 
 namespace quendrel {
-namespace {
-
-class ClientAreaInterface final : public QAccessibleWidget {
- public:
-  explicit ClientAreaInterface(ClientArea* area) : QAccessibleWidget(area, QAccessible::Client) {}
-
-  [[nodiscard]] int childCount() const override { return static_cast<int>(children().size()); }
-  [[nodiscard]] QAccessibleInterface* child(int index) const override {
-    return children().value(index);
-  }
-  [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override {
-    return static_cast<int>(children().indexOf(child));
-  }
-
- private:
-  [[nodiscard]] QList<QAccessibleInterface*> children() const {
-    QList<QAccessibleInterface*> heard;
-    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
-      QAccessibleInterface* child = QAccessibleWidget::child(i);
-      if (child != nullptr && !child->object()->property(ClientArea::kHeardWithItsValue).toBool()) {
-        heard.append(child);
-      }
-    }
-    return heard;
-  }
-};
-
-}  // namespace
-
-QAccessibleInterface* ClientAreaAccessibility(const QString& /*className*/, QObject* object) {
-  auto* area = dynamic_cast<ClientArea*>(object);
-  // Qt's accessibility cache owns the interfaces that factories make.
-  return area != nullptr ? new ClientAreaInterface(area) : nullptr;
-}
 
 ClientArea::ClientArea(const MainWindowModel& model, Contrast contrast, QWidget* parent)
     : QWidget(parent), model_(model) {

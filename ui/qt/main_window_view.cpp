@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/main_window_view.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "ui/name_strip.h"
 #include "ui/picture_figures.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/caption_ink.h"
 #include "ui/qt/client_area.h"
@@ -25,7 +25,6 @@
 #include "ui/qt/qt_conversions.h"
 #include "ui/qt/qt_strings.h"
 #include "ui/qt/text_box.h"
-#include "ui/qt/text_box_accessibility.h"
 #include "ui/stroke_calculation.h"
 
 namespace quendrel {
@@ -88,32 +87,6 @@ QWidget* CreateElement(const ElementLayout& layout, const MainWindowModel& model
   return nullptr;
 }
 
-// A factory is installed for the application; once is enough for every window.
-void InstallAccessibility() {
-  static const bool installed = [] {
-    for (const auto factory :
-         {PictureAccessibility, TextBoxAccessibility, ClientAreaAccessibility}) {
-      QAccessible::installFactory(factory);
-    }
-    return true;
-  }();
-  Q_UNUSED(installed);
-}
-
-// Tells a screen reader what a command showed, politely: it waits for what is being said and
-// leaves the focus where it is. Qt 6.4 has no such event, and Orca 43 speaks nothing else it could
-// send without moving the focus; there the results are read by Tab and by a review of the window.
-void Announce(QWidget* source, const std::string& results) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  QAccessibleAnnouncementEvent event(source, ToQString(results));
-  event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-  QAccessible::updateAccessibility(&event);
-#else
-  Q_UNUSED(source);
-  Q_UNUSED(results);
-#endif
-}
-
 }  // namespace
 
 MainWindowView::MainWindowView(EndApplication endApplication)
@@ -155,7 +128,7 @@ void MainWindowView::createElements() {
     widget->setFont(FontFor(layout.font));
     ApplyColours(widget, layout, contrast());
     widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
-    widget->setProperty(ClientArea::kHeardWithItsValue, HeardWithItsValue(layout.id));
+    MarkHeardWithItsValue(*widget, HeardWithItsValue(layout.id));
     widget->raise();  // the layouts run from the bottom of the stack up
     present(layout.id);
   }
@@ -195,11 +168,11 @@ void MainWindowView::connectCommands() {
   };
   onClick(Command1, [this] {
     Command1_Click(model_);
-    Announce(widgetOf(Command1), StrokeCalculationAnnouncement(model_));
+    Announce(*widgetOf(Command1), StrokeCalculationAnnouncement(model_));
   });
   onClick(Command2, [this] {
     Command2_Click(model_);
-    Announce(widgetOf(Command2), AppraisalAnnouncement(model_));
+    Announce(*widgetOf(Command2), AppraisalAnnouncement(model_));
   });
   onClick(Command3, [this] { Command3_Click(*this); });
   connect(exitAction_, &QAction::triggered, this, [this] { メニュー終了_Click(*this); });

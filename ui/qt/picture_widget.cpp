@@ -3,11 +3,10 @@
 
 #include <cmath>
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPainter>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/figure_painter.h"
 
 namespace quendrel {
@@ -15,18 +14,10 @@ namespace quendrel {
 PictureWidget::PictureWidget(const Figure& figure, QWidget* parent)
     : QWidget(parent), figure_(figure) {}
 
-// Qt tells a screen reader of a picture that appears by the state "showing" alone, though it sets
-// "visible" with it, and the reader keeps the states it read (libatspi caches them): a picture
-// read while hidden would stay invisible once shown, and Orca would pass it over. A picture that
-// appears is therefore handed over as a new accessible object, whose states are read afresh.
 bool PictureWidget::event(QEvent* event) {
-  if (event->type() == QEvent::Show && QAccessible::isActive()) {
-    QAccessibleEvent removed(this, QAccessible::ObjectDestroyed);
-    QAccessible::updateAccessibility(&removed);
-    QAccessible::deleteAccessibleInterface(
-        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(this)));
-    QAccessibleEvent created(this, QAccessible::ObjectCreated);
-    QAccessible::updateAccessibility(&created);
+  // A screen reader would keep a picture read while hidden as invisible.
+  if (event->type() == QEvent::Show) {
+    HandOverAsNew(*this);
   }
   return QWidget::event(event);
 }
@@ -47,12 +38,6 @@ void PictureWidget::paintEvent(QPaintEvent* /*event*/) {
                                      : FigurePixmap(figure_, ratio);
   }
   painter.drawPixmap(toDevice.inverted().map(start), pixmap_);
-}
-
-QAccessibleInterface* PictureAccessibility(const QString& /*className*/, QObject* object) {
-  auto* picture = dynamic_cast<PictureWidget*>(object);
-  // Qt's accessibility cache owns the interfaces that factories make.
-  return picture != nullptr ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
 }
 
 }  // namespace quendrel

@@ -6,8 +6,6 @@
 
 #include "ui/figure.h"
 
-class QAccessibleInterface;
-
 namespace quendrel {
 
 // A picture at its designed size: its bitmap where a logical pixel is a device pixel, else its
@@ -24,9 +22,5 @@ class PictureWidget final : public QWidget {
   const Figure& figure_;
   QPixmap pixmap_;  // for the device pixel ratio and size it was last painted at
 };
-
-// For QAccessible::installFactory: a screen reader meets a picture as an image (AT-SPI "image"),
-// named as the widget's accessible name says, and not showing while the widget is hidden.
-QAccessibleInterface* PictureAccessibility(const QString& className, QObject* object);
 
 }  // namespace quendrel
