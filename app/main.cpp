@@ -3,10 +3,10 @@
 
 #include <QApplication>
 
-#include "ui/about.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/qt_strings.h"
 #include "ui/qt/qt_translation.h"
+#include "ui/version.h"
 
 int main(int argc, char* argv[]) {
   // quendrel takes no command line, so Qt sees none either: its own options (-reverse, -style,

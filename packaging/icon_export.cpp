@@ -17,8 +17,8 @@
 #include <QSvgRenderer>
 
 #include "packaging/figure_svg.h"
-#include "ui/about.h"
 #include "ui/icon_figures.h"
+#include "ui/version.h"
 
 namespace {
 

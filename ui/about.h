@@ -9,8 +9,6 @@
 namespace quendrel {
 
 inline constexpr std::string_view kApplicationTitle = "quendrel";
-// The desktop entry's id, which names the window's app id and class and the theme icons.
-inline constexpr std::string_view kApplicationId = "io.github.quendrel.Quendrel";
 
 // What the About dialog frmAbout sets each time it is loaded.
 struct AboutTexts {
