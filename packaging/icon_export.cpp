@@ -18,6 +18,7 @@
 
 #include "packaging/figure_svg.h"
 #include "ui/icon_figures.h"
+#include "ui/qt/qt_strings.h"
 #include "ui/version.h"
 
 namespace {
@@ -25,11 +26,8 @@ namespace {
 constexpr int kRenderedSizes[] = {48, 64, 128, 256};
 
 QString IconPath(const QDir& themeDir, const QString& folder, const char* suffix) {
-  return themeDir.filePath(
-      folder + QStringLiteral("/apps/") +
-      QString::fromUtf8(quendrel::kApplicationId.data(),
-                        static_cast<qsizetype>(quendrel::kApplicationId.size())) +
-      QLatin1String(suffix));
+  return themeDir.filePath(folder + QStringLiteral("/apps/") +
+                           quendrel::ToQString(quendrel::kApplicationId) + QLatin1String(suffix));
 }
 
 bool Failed(const QString& what) {
