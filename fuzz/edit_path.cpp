@@ -10,7 +10,7 @@
 
 #include "core/characters.h"
 #include "ui/box_edit.h"
-#include "ui/element.h"
+#include "ui/design/element.h"
 #include "ui/qt/qt_strings.h"
 
 namespace quendrel::fuzzing {

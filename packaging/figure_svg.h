@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/figure.h"
+#include "ui/design/figure.h"
 
 namespace quendrel {
 

@@ -17,7 +17,7 @@
 #include <QSvgRenderer>
 
 #include "packaging/figure_svg.h"
-#include "ui/icon_figures.h"
+#include "ui/design/icon_figures.h"
 #include "ui/qt/qt_strings.h"
 #include "ui/version.h"
 

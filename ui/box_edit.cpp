@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/characters.h"
-#include "ui/element.h"
+#include "ui/design/element.h"
 
 namespace quendrel {
 namespace {

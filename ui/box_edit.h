@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/element_id.h"
+#include "ui/design/element_id.h"
 
 // How a text box of the main window takes an edit, keeping to the most characters its definition
 // allows as a box with a maximum length does: an edit that would leave too many is refused, and

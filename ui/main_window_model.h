@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/element.h"
+#include "ui/design/element.h"
 #include "ui/window_state.h"
 
 namespace quendrel {

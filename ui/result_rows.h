@@ -8,7 +8,7 @@
 #include "core/fortune_catalogue.h"
 #include "core/grids.h"
 #include "core/name_parts.h"
-#include "ui/element_id.h"
+#include "ui/design/element_id.h"
 #include "ui/window_state.h"
 
 // Where each name and result shows: which boxes belong to which name, and which labels and

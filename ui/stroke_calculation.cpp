@@ -9,7 +9,7 @@
 #include "core/diagram_lines.h"
 #include "core/name_line.h"
 #include "core/name_strokes.h"
-#include "ui/diagram_line_elements.h"
+#include "ui/design/diagram_line_elements.h"
 #include "ui/result_rows.h"
 
 namespace quendrel {

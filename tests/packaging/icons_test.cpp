@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/qt/bitmap_likeness.h"
-#include "ui/icon_figures.h"
+#include "ui/design/icon_figures.h"
 #include "ui/qt/qt_conversions.h"
 
 namespace quendrel {

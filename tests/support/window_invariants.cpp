@@ -17,7 +17,7 @@
 #include "core/name_shape.h"
 #include "core/name_strokes.h"
 #include "core/stroke_lookup.h"
-#include "ui/diagram_line_elements.h"
+#include "ui/design/diagram_line_elements.h"
 #include "ui/result_rows.h"
 
 namespace quendrel::test {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/layout.h"
+#include "ui/design/layout.h"
 
 #include <algorithm>
 #include <set>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/element.h"
+#include "ui/design/element.h"
 
 namespace quendrel {
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "core/diagram_lines.h"
-#include "ui/diagram_line_elements.h"
+#include "ui/design/diagram_line_elements.h"
 #include "ui/main_window_model.h"
 
 namespace quendrel::test {

@@ -7,9 +7,9 @@
 #include <QStringList>
 
 #include "ui/about.h"
-#include "ui/about_layout.h"
-#include "ui/icon_figures.h"
-#include "ui/layout.h"
+#include "ui/design/about_layout.h"
+#include "ui/design/icon_figures.h"
+#include "ui/design/layout.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/caption_ink.h"
 #include "ui/qt/figure_painter.h"

@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "ui/contrast.h"
+#include "ui/design/contrast.h"
 
 class QLabel;
 class QPushButton;

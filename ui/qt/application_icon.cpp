@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/application_icon.h"
 
-#include "ui/icon_figures.h"
+#include "ui/design/icon_figures.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/qt_conversions.h"
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "ui/layout.h"
+#include "ui/design/layout.h"
 #include "ui/qt/qt_conversions.h"
 
 namespace quendrel {

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "ui/contrast.h"
+#include "ui/design/contrast.h"
 #include "ui/main_window_model.h"
 
 namespace quendrel {

@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-#include "ui/contrast.h"
+#include "ui/design/contrast.h"
 
 class QDBusVariant;
 class QDBusPendingCallWatcher;

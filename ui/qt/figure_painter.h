@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "ui/figure.h"
+#include "ui/design/figure.h"
 
 namespace quendrel {
 

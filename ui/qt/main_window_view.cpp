@@ -10,9 +10,9 @@
 
 #include "ui/accessible_names.h"
 #include "ui/appraisal.h"
-#include "ui/layout.h"
+#include "ui/design/layout.h"
+#include "ui/design/picture_figures.h"
 #include "ui/name_strip.h"
-#include "ui/picture_figures.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/application_icon.h"

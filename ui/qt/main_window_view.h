@@ -6,7 +6,7 @@
 
 #include <QMainWindow>
 
-#include "ui/contrast.h"
+#include "ui/design/contrast.h"
 #include "ui/main_window_model.h"
 #include "ui/window_commands.h"
 

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "ui/figure.h"
+#include "ui/design/figure.h"
 
 namespace quendrel {
 

@@ -6,8 +6,8 @@
 #include <QPixmap>
 #include <QRect>
 
-#include "ui/figure.h"
-#include "ui/layout.h"
+#include "ui/design/figure.h"
+#include "ui/design/layout.h"
 
 // The one place where the layout's units become Qt's.
 namespace quendrel {

@@ -10,8 +10,8 @@
 #include <QValidator>
 
 #include "ui/box_edit.h"
-#include "ui/element.h"
-#include "ui/layout.h"
+#include "ui/design/element.h"
+#include "ui/design/layout.h"
 #include "ui/qt/qt_strings.h"
 #include "ui/qt/text_box_style.h"
 

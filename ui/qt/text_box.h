@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "ui/element_id.h"
+#include "ui/design/element_id.h"
 
 namespace quendrel {
 

@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "ui/figure.h"
+#include "ui/design/figure.h"
 
 namespace quendrel::test {
 

@@ -15,8 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/qt/bitmap_likeness.h"
-#include "ui/icon_figures.h"
-#include "ui/picture_figures.h"
+#include "ui/design/icon_figures.h"
+#include "ui/design/picture_figures.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_conversions.h"

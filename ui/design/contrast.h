@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/colours.h"
+#include "ui/design/colours.h"
 
 namespace quendrel {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/colours.h"
+#include "ui/design/colours.h"
 
 // The About dialog frmAbout as it was designed, in twips from the top-left of its client area
-// (ui/layout.h), with the colours it keeps in every theme.
+// (ui/design/layout.h), with the colours it keeps in every theme.
 namespace quendrel::about {
 
 struct Place {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/element_id.h"
-#include "ui/figure.h"
+#include "ui/design/element_id.h"
+#include "ui/design/figure.h"
 
 namespace quendrel {
 

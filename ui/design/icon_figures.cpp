@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The application icon: a white zig-zag rising from lower left to upper right over its black
 // shadow, on a purple ground, with a white mark edged in black in each corner.
-#include "ui/icon_figures.h"
+#include "ui/design/icon_figures.h"
 
 namespace quendrel {
 namespace {
 
-#include "ui/pictures/icon16.xpm"
-#include "ui/pictures/icon32.xpm"
+#include "ui/design/pictures/icon16.xpm"
+#include "ui/design/pictures/icon32.xpm"
 
 using enum FigureShapeKind;
 

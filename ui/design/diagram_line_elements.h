@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/diagram_lines.h"
-#include "ui/element_id.h"
+#include "ui/design/element_id.h"
 
 namespace quendrel {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "ui/layout.h"
+#include "ui/design/layout.h"
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 
-#include "ui/element.h"
+#include "ui/design/element.h"
 
 namespace quendrel {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/figure.h"
+#include "ui/design/figure.h"
 
 namespace quendrel {
 

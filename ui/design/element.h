@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/element_id.h"
+#include "ui/design/element_id.h"
 
 namespace quendrel {
 

@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: MIT
 // The fifteen rating pictures. Each outline runs through the centres of its bitmap's outline
 // pixels, so that a stroke one unit wide covers them.
-#include "ui/picture_figures.h"
+#include "ui/design/picture_figures.h"
 
 #include <array>
 
 namespace quendrel {
 namespace {
 
-#include "ui/pictures/image1.xpm"
-#include "ui/pictures/image10.xpm"
-#include "ui/pictures/image11.xpm"
-#include "ui/pictures/image12.xpm"
-#include "ui/pictures/image13.xpm"
-#include "ui/pictures/image14.xpm"
-#include "ui/pictures/image15.xpm"
-#include "ui/pictures/image2.xpm"
-#include "ui/pictures/image3.xpm"
-#include "ui/pictures/image4.xpm"
-#include "ui/pictures/image5.xpm"
-#include "ui/pictures/image6.xpm"
-#include "ui/pictures/image7.xpm"
-#include "ui/pictures/image8.xpm"
-#include "ui/pictures/image9.xpm"
+#include "ui/design/pictures/image1.xpm"
+#include "ui/design/pictures/image10.xpm"
+#include "ui/design/pictures/image11.xpm"
+#include "ui/design/pictures/image12.xpm"
+#include "ui/design/pictures/image13.xpm"
+#include "ui/design/pictures/image14.xpm"
+#include "ui/design/pictures/image15.xpm"
+#include "ui/design/pictures/image2.xpm"
+#include "ui/design/pictures/image3.xpm"
+#include "ui/design/pictures/image4.xpm"
+#include "ui/design/pictures/image5.xpm"
+#include "ui/design/pictures/image6.xpm"
+#include "ui/design/pictures/image7.xpm"
+#include "ui/design/pictures/image8.xpm"
+#include "ui/design/pictures/image9.xpm"
 
 using enum FigureShapeKind;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <array>
 
-#include "ui/element.h"
+#include "ui/design/element.h"
 
 namespace quendrel {
 namespace {

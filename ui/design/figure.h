@@ -5,12 +5,12 @@
 #include <optional>
 #include <span>
 
-#include "ui/colours.h"
+#include "ui/design/colours.h"
 
 namespace quendrel {
 
 // Pixel data in XPM form, which Qt reads natively; each array is the text of one file in
-// ui/pictures/.
+// ui/design/pictures/.
 using Xpm = const char* const*;
 
 // A picture as the shapes it is drawn from, so that it can be drawn sharp at any size, and as the

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "ui/colours.h"
-#include "ui/element_id.h"
+#include "ui/design/colours.h"
+#include "ui/design/element_id.h"
 
 namespace quendrel {
 
