@@ -560,7 +560,9 @@ TEST_F(MainWindowViewTest, HandsScreenReadersTheNameOfWhatEachElementShows) {
     std::vector<std::pair<ElementId, QString>> names;
   };
   const std::vector<Stage> stages = {
-      {"", "", {{Text1, "姓"}, {Text8, "名の3文字目の画数"}, {Label3, "＊画数計算＊"}, {Label4, "天格"}}},
+      {"",
+       "",
+       {{Text1, "姓"}, {Text8, "名の3文字目の画数"}, {Label3, "＊画数計算＊"}, {Label4, "天格"}}},
       {"長谷川",
        "由美子",
        {{Label3, "長谷川 由美子"},
