@@ -91,10 +91,10 @@ bool TextBox::event(QEvent* event) {
   return handled;
 }
 
-void TextBox::edit(qsizetype start, qsizetype end, const QString& inserted) {
-  const qsizetype size = text().size();
-  start = std::clamp<qsizetype>(start, 0, size);
-  end = std::clamp<qsizetype>(end, start, size);
+void TextBox::edit(int start, int end, const QString& inserted) {
+  const auto size = static_cast<int>(text().size());
+  start = std::clamp(start, 0, size);
+  end = std::clamp(end, start, size);
   setSelection(start, end - start);
   beginEdit(start, end);
   insert(inserted);

@@ -25,7 +25,7 @@ class TextBox final : public QLineEdit {
 
   // Replaces [start, end) of the text as the user's edit would, under the same limit: for
   // assistive technology, which edits by offsets rather than by keys.
-  void edit(qsizetype start, qsizetype end, const QString& inserted);
+  void edit(int start, int end, const QString& inserted);
 
   using QLineEdit::inputMethodQuery;
   [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
