@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/about_dialog.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -20,8 +21,40 @@
 namespace quendrel {
 namespace {
 
+// A text of the dialog. The dialog's description holds them all, and a screen reader meets each as
+// a paragraph of the dialog rather than as a label: Orca 43 reads the labels in a dialog that label
+// nothing as well as its description, so a label of three words or more would be read twice.
+class AboutText final : public QLabel {
+ public:
+  // Set here, not by QLabel's constructor: a screen reader asks for the interface as soon as the
+  // text is set, and Qt keeps the first one it made, which must be an AboutText's.
+  AboutText(const QString& text, QWidget* parent) : QLabel(parent) { setText(text); }
+};
+
+class AboutTextInterface final : public QAccessibleWidget {
+ public:
+  explicit AboutTextInterface(AboutText* text) : QAccessibleWidget(text, QAccessible::Paragraph) {}
+
+  [[nodiscard]] QString text(QAccessible::Text type) const override {
+    return type == QAccessible::Name ? static_cast<const AboutText*>(widget())->text()
+                                     : QAccessibleWidget::text(type);
+  }
+};
+
+QAccessibleInterface* AboutTextAccessibility(const QString& /*className*/, QObject* object) {
+  auto* text = dynamic_cast<AboutText*>(object);
+  // Qt's accessibility cache owns the interfaces that factories make.
+  return text != nullptr ? new AboutTextInterface(text) : nullptr;
+}
+
 QLabel* CreateLabel(QWidget* parent, QRect geometry, const QString& text = {}) {
-  auto* label = new QLabel(text, parent);
+  // Before the first text is made; once is enough for every dialog.
+  static const bool installed = [] {
+    QAccessible::installFactory(AboutTextAccessibility);
+    return true;
+  }();
+  Q_UNUSED(installed);
+  auto* label = new AboutText(text, parent);
   label->setGeometry(geometry);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(true);
@@ -69,17 +102,16 @@ frmAbout::frmAbout(QWidget* parent, Contrast contrast)
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
   picIcon_->setObjectName(QStringLiteral("picIcon"));
   form_load();
-  // On opening, Orca reads a dialog's name and then only its labels of three words or more, and
-  // Japanese has no spaces between words. So the name says the caption and every label, and each
-  // label names the dialog as what it labels, so that none is read twice. The title bar shows the
-  // caption alone.
-  QStringList heard = {windowTitle()};
+  // The name is the caption alone, as the title bar shows it and as a screen reader reads the
+  // window's title. On opening, Orca reads the name and the description, which holds every text:
+  // of labels it reads only those of three words or more, and Japanese has no spaces between words.
+  QStringList heard;
   for (QLabel* label : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_}) {
     FitTextToLabel(*label);
-    label->setBuddy(this);
     heard.append(label->text());
   }
-  setAccessibleName(heard.join(QLatin1Char('\n')));
+  setAccessibleName(windowTitle());
+  setAccessibleDescription(heard.join(QLatin1Char('\n')));
 }
 
 void frmAbout::setContrast(Contrast contrast) {
