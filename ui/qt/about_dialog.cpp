@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/about_dialog.h"
 
-#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -11,6 +10,8 @@
 #include "ui/design/about_layout.h"
 #include "ui/design/icon_figures.h"
 #include "ui/design/layout.h"
+#include "ui/qt/about_text.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/caption_ink.h"
 #include "ui/qt/figure_painter.h"
@@ -21,39 +22,8 @@
 namespace quendrel {
 namespace {
 
-// A text of the dialog. The dialog's description holds them all, and a screen reader meets each as
-// a paragraph of the dialog rather than as a label: Orca 43 reads the labels in a dialog that label
-// nothing as well as its description, so a label of three words or more would be read twice.
-class AboutText final : public QLabel {
- public:
-  // Set here, not by QLabel's constructor: a screen reader asks for the interface as soon as the
-  // text is set, and Qt keeps the first one it made, which must be an AboutText's.
-  AboutText(const QString& text, QWidget* parent) : QLabel(parent) { setText(text); }
-};
-
-class AboutTextInterface final : public QAccessibleWidget {
- public:
-  explicit AboutTextInterface(AboutText* text) : QAccessibleWidget(text, QAccessible::Paragraph) {}
-
-  [[nodiscard]] QString text(QAccessible::Text type) const override {
-    return type == QAccessible::Name ? static_cast<const AboutText*>(widget())->text()
-                                     : QAccessibleWidget::text(type);
-  }
-};
-
-QAccessibleInterface* AboutTextAccessibility(const QString& /*className*/, QObject* object) {
-  auto* text = dynamic_cast<AboutText*>(object);
-  // Qt's accessibility cache owns the interfaces that factories make.
-  return text != nullptr ? new AboutTextInterface(text) : nullptr;
-}
-
 QLabel* CreateLabel(QWidget* parent, QRect geometry, const QString& text = {}) {
-  // Before the first text is made; once is enough for every dialog.
-  static const bool installed = [] {
-    QAccessible::installFactory(AboutTextAccessibility);
-    return true;
-  }();
-  Q_UNUSED(installed);
+  InstallAccessibility();  // before the first text is made
   auto* label = new AboutText(text, parent);
   label->setGeometry(geometry);
   label->setTextFormat(Qt::PlainText);

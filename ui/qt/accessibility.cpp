@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QList>
 
+#include "ui/qt/about_text.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/picture_widget.h"
 #include "ui/qt/qt_strings.h"
@@ -131,6 +132,19 @@ class ClientAreaInterface final : public QAccessibleWidget {
   }
 };
 
+// A text of the About dialog, whose description holds them all: as a paragraph, not a label, as
+// Orca 43 reads the labels in a dialog that label nothing as well as its description, and would
+// read one of three words or more twice.
+class AboutTextInterface final : public QAccessibleWidget {
+ public:
+  explicit AboutTextInterface(AboutText* text) : QAccessibleWidget(text, QAccessible::Paragraph) {}
+
+  [[nodiscard]] QString text(QAccessible::Text type) const override {
+    return type == QAccessible::Name ? static_cast<const AboutText*>(widget())->text()
+                                     : QAccessibleWidget::text(type);
+  }
+};
+
 // Qt's accessibility cache owns the interfaces that factories make. A picture is an image
 // (AT-SPI "image"), named as the widget's accessible name says.
 QAccessibleInterface* InterfaceFor(const QString& /*className*/, QObject* object) {
@@ -142,6 +156,9 @@ QAccessibleInterface* InterfaceFor(const QString& /*className*/, QObject* object
   }
   if (auto* area = dynamic_cast<ClientArea*>(object)) {
     return new ClientAreaInterface(area);
+  }
+  if (auto* text = dynamic_cast<AboutText*>(object)) {
+    return new AboutTextInterface(text);
   }
   return nullptr;
 }
