@@ -75,6 +75,9 @@ frmAbout::frmAbout(QWidget* parent, Contrast contrast)
   // The name is the caption alone, as the title bar shows it and as a screen reader reads the
   // window's title. On opening, Orca reads the name and the description, which holds every text:
   // of labels it reads only those of three words or more, and Japanese has no spaces between words.
+  // Orca 48.1 and 51.1 read any dialog's description twice (their _generate_accessible_description
+  // answers from its cache before asking whether the static text used it; no upstream report is
+  // known). The other ways to them lose the caption and the role, or a label would be made up.
   QStringList heard;
   for (QLabel* label : {lblTitle_, lblVersion_, lblDescription_, lblDisclaimer_}) {
     FitTextToLabel(*label);
