@@ -276,6 +276,7 @@ TEST_F(MainWindowViewTest, KeepsNameBoxesToThreeCharactersAsAReaderCountsThem) {
       {"", 0, 0, How::Assist, "長谷川由美子", "長谷川", 3},  // as AT-SPI's SetTextContents
       {"長谷川", 0, 0, How::Assist, "田", "長谷川", 0},      // refused, as typing it is
       {"山田太", 1, 2, How::Assist, "中村", "山中太", 2},
+      {"山田太", 1, 2, How::Assist, "", "山太", 1},  // a reader's deletion
   };
   QLineEdit* name = box(Text1);
   name->setFocus();
