@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/name_reading.h"
 #include "ui/result_rows.h"
 
 namespace quendrel {
@@ -142,7 +143,7 @@ std::string AppraisalAnnouncement(const MainWindowModel& window) {
   std::string said;
   for (const ThemeRow& row : kThemeRows) {
     AppendListed(said, window.text(row.heading));
-    if (const auto fortune = FindFortune(window.state().Grids.*row.drivenBy)) {
+    if (const auto fortune = FindFortune(window.state().Grids.*ThemeGrid(row.theme))) {
       said.append(" ").append(fortune->FortuneName).append(" ").append(TrendName(fortune->Trend));
     } else {
       said += " なし";

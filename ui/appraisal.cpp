@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/fortune_catalogue.h"
+#include "core/name_reading.h"
 #include "ui/result_rows.h"
 
 namespace quendrel {
@@ -29,11 +30,11 @@ void Reset(MainWindowModel& window) {
 
 void Command2_Click(MainWindowModel& window) {
   Reset(window);
-  const GridValues& grids = window.state().Grids;
-  const auto personality = FindFortune(grids.Jinkaku);
+  const Appraisal appraisal = Appraise(window.state().Grids);
+  const auto& personality = appraisal.personality;
   window.setCaption(Label21, personality ? personality->Remark : ApologyText());
   for (const ThemeRow& row : kThemeRows) {
-    if (const auto fortune = FindFortune(grids.*row.drivenBy)) {
+    if (const auto& fortune = appraisal.theme(row.theme)) {
       window.setVisible(row.picture(fortune->Trend), true);
       window.setCaption(row.trendLabel, TrendLine(*fortune, row.theme));
     }

@@ -59,14 +59,13 @@ inline constexpr std::array<GridRow, 5> kGridRows = {{
     {&GridValues::Soukaku, ElementId::Label8, ElementId::Label13},
 }};
 
-// A theme row of the appraisal: its fixed heading, the label of its trend line, its rating
-// pictures in the order of FortuneTrend, and the grid value that chooses its fortune.
+// A theme row of the appraisal: its fixed heading, the label of its trend line and its rating
+// pictures in the order of FortuneTrend. The grid value that chooses its fortune is ThemeGrid's.
 struct ThemeRow {
   AppraisalTheme theme;
   ElementId heading;
   ElementId trendLabel;
   std::array<ElementId, 5> pictures;
-  std::int32_t GridValues::* drivenBy;
 
   [[nodiscard]] constexpr ElementId picture(FortuneTrend trend) const {
     return pictures.at(static_cast<std::size_t>(trend));
@@ -80,20 +79,17 @@ inline constexpr std::array<ThemeRow, 3> kThemeRows = {{
      ElementId::Label18,
      ElementId::Label14,
      {ElementId::Image3, ElementId::Image4, ElementId::Image2, ElementId::Image5,
-      ElementId::Image1},
-     &GridValues::Soukaku},
+      ElementId::Image1}},
     {AppraisalTheme::Work,
      ElementId::Label19,
      ElementId::Label16,
      {ElementId::Image8, ElementId::Image9, ElementId::Image7, ElementId::Image10,
-      ElementId::Image6},
-     &GridValues::Gaikaku},
+      ElementId::Image6}},
     {AppraisalTheme::Relations,
      ElementId::Label20,
      ElementId::Label17,
      {ElementId::Image13, ElementId::Image12, ElementId::Image14, ElementId::Image15,
-      ElementId::Image11},
-     &GridValues::Soukaku},
+      ElementId::Image11}},
 }};
 
 }  // namespace quendrel

@@ -5,10 +5,9 @@
 #include <cstddef>
 #include <string>
 
-#include "core/characters.h"
 #include "core/diagram_lines.h"
 #include "core/name_line.h"
-#include "core/name_strokes.h"
+#include "core/name_reading.h"
 #include "ui/design/diagram_line_elements.h"
 #include "ui/result_rows.h"
 
@@ -40,18 +39,10 @@ void Reset(MainWindowModel& window) {
   }
 }
 
-NameChars ReadName(const std::string& text) {
-  NameChars chars;
-  std::ranges::move(FirstCharacters(text, kNameLength), chars.begin());
-  return chars;
-}
-
 // A character that neither table holds keeps its count 0 and its box empty, rather than showing 0.
 // The sources are set before the boxes, whose tooltips the view reads from them.
-void LookUp(MainWindowModel& window, const NameBoxes& name) {
+void ShowCounts(MainWindowModel& window, const NameBoxes& name, const NameCounts& counts) {
   WindowState& state = window.state();
-  state.*name.chars = ReadName(window.text(name.name));
-  const NameCounts counts = CountNameStrokes(state.*name.chars);
   state.*name.strokes = counts.strokes;
   state.*name.sources = counts.sources;
   for (std::size_t k = 0; k < kNameLength; ++k) {
@@ -72,14 +63,17 @@ void ShowGrids(MainWindowModel& window, const GridValues& grids) {
 
 void Command1_Click(MainWindowModel& window) {
   Reset(window);
-  for (const NameBoxes& name : kNameBoxes) {
-    LookUp(window, name);
-  }
   WindowState& state = window.state();
+  for (const NameBoxes& name : kNameBoxes) {
+    state.*name.chars = SplitName(window.text(name.name));
+  }
+  const NameReading reading = ReadName(state.SurnameChars, state.GivenChars);
+  ShowCounts(window, kNameBoxes[0], reading.surname);
+  ShowCounts(window, kNameBoxes[1], reading.given);
 
-  state.Shape = ClassifyNameShape(state.SurnameStrokes, state.GivenStrokes);
+  state.Shape = reading.shape;
   window.setCaption(Label3, ComposeNameLine(state.Shape, state.SurnameChars, state.GivenChars));
-  ShowGrids(window, ComputeGrids(state.Shape, state.SurnameStrokes, state.GivenStrokes));
+  ShowGrids(window, reading.grids);
   for (const DiagramLine line : DiagramLinesFor(state.Shape)) {
     window.setVisible(ElementOf(line), true);
   }

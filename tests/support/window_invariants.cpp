@@ -14,6 +14,7 @@
 #include "core/diagram_lines.h"
 #include "core/fortune_catalogue.h"
 #include "core/grids.h"
+#include "core/name_reading.h"
 #include "core/name_shape.h"
 #include "core/name_strokes.h"
 #include "core/stroke_lookup.h"
@@ -126,9 +127,9 @@ void CheckDiagram(const MainWindowModel& window, const WindowHistory& history, R
 void CheckRow(const MainWindowModel& window, const WindowHistory& history, const ThemeRow& row,
               Report& report) {
   // The row's fortune as the last appraisal found it; none before an appraisal.
-  const std::optional<FortuneEntry> fortune = history.appraisedSinceCalculation
-                                                  ? FindFortune(window.state().Grids.*row.drivenBy)
-                                                  : std::nullopt;
+  const std::optional<FortuneEntry> fortune =
+      history.appraisedSinceCalculation ? FindFortune(window.state().Grids.*ThemeGrid(row.theme))
+                                        : std::nullopt;
   std::string expectedTrend(DefinitionOf(row.trendLabel).text);
   if (fortune) {
     expectedTrend = TrendLine(*fortune, row.theme);
