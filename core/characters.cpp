@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/characters.h"
 
+#include <algorithm>
 #include <memory>
 
 #include <unicode/brkiter.h>
@@ -8,6 +9,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utext.h>
+#include <unicode/utf8.h>
 
 namespace quendrel {
 namespace {
@@ -46,10 +48,46 @@ void VisitCodePointEnds(std::string_view text, Visit visit) {
   }
 }
 
+// Longer texts, pastes above all, take ICU's path, which reads no further than it must.
+constexpr std::size_t kPlainTextLimit = 64;
+
+struct CodePointRange {
+  UChar32 first, last;
+};
+
+// Code points that are each a character of their own whatever stands beside them (grapheme
+// cluster break Other, and NFC-stable): printable ASCII, 々, the kana but the combining marks, and
+// the unified ideographs. A name made of them alone, as most are, needs no break rules and no
+// normalisation.
+constexpr CodePointRange kPlainCharacters[] = {
+    {0x20, 0x7E},     {0x3005, 0x3005}, {0x3041, 0x3096}, {0x309D, 0x309E},   {0x30A1, 0x30FA},
+    {0x30FC, 0x30FE}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF}, {0x20000, 0x2F7FF},
+};
+
+bool IsPlainCharacter(UChar32 c) {
+  return std::ranges::any_of(kPlainCharacters,
+                             [c](CodePointRange r) { return c >= r.first && c <= r.last; });
+}
+
+bool IsPlainText(std::string_view text) {
+  for (std::int32_t i = 0; i < static_cast<std::int32_t>(text.size());) {
+    UChar32 c = 0;
+    U8_NEXT(text.data(), i, static_cast<std::int32_t>(text.size()), c);
+    if (!IsPlainCharacter(c)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // Calls `visit` with the byte offset after each character in turn while it returns true. UText
 // reads the UTF-8 in place, so a huge paste is never converted as a whole.
 template <typename Visit>
 void VisitCharacterEnds(std::string_view text, Visit visit) {
+  if (text.size() <= kPlainTextLimit && IsPlainText(text)) {
+    VisitCodePointEnds(text, visit);
+    return;
+  }
   icu::BreakIterator* breaks = CharacterBreaks();
   UErrorCode status = U_ZERO_ERROR;
   const std::unique_ptr<UText, decltype(&utext_close)> utext{
@@ -115,6 +153,15 @@ std::size_t CountCharacters(std::string_view text) {
 }
 
 std::u32string LookupForm(std::string_view character) {
+  if (character.size() <= kPlainTextLimit && IsPlainText(character)) {
+    std::u32string form;
+    for (std::int32_t i = 0; i < static_cast<std::int32_t>(character.size());) {
+      UChar32 c = 0;
+      U8_NEXT(character.data(), i, static_cast<std::int32_t>(character.size()), c);
+      form.push_back(static_cast<char32_t>(c));
+    }
+    return form;
+  }
   const icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
       icu::StringPiece{character.data(), static_cast<int32_t>(character.size())});
   // Selectors go first: between a base and a combining mark they would block composition.
