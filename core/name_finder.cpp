@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: MIT
+#include "core/name_finder.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <initializer_list>
+#include <numeric>
+
+#include "core/characters.h"
+
+namespace quendrel {
+namespace {
+
+constexpr int kNoFortuneScore = -3;
+constexpr std::string_view kReadingSeparator = "・";
+
+Sexes SexesOf(SexChoice sex) {
+  switch (sex) {
+    case SexChoice::Boy:
+      return kBoy;
+    case SexChoice::Girl:
+      return kGirl;
+    case SexChoice::Either:
+      break;
+  }
+  return kBoy | kGirl;
+}
+
+bool ForSex(const GivenNameReading& reading, SexChoice sex) {
+  return (reading.sexes & SexesOf(sex)) != 0;
+}
+
+// What the filters ask most, packed: the length, whether every character is a name character, and
+// the sexes of all readings.
+constexpr unsigned kLengthBits = 0x3U;
+constexpr unsigned kNameCharactersOnlyBit = 0x4U;
+constexpr unsigned kSexesShift = 3;
+
+std::uint8_t TraitsOf(const NameDictionary::Name& name) {
+  Sexes sexes = 0;
+  for (const GivenNameReading& reading : name.readings) {
+    sexes |= reading.sexes;
+  }
+  return static_cast<std::uint8_t>(name.length |
+                                   (name.nameCharactersOnly ? kNameCharactersOnlyBit : 0U) |
+                                   (static_cast<unsigned>(sexes) << kSexesShift));
+}
+
+// A filter read once for the whole list: the reading in hiragana, the characters one by one.
+struct PreparedFilter {
+  explicit PreparedFilter(const CandidateFilter& filter)
+      : filter(filter),
+        start(FoldKana(filter.readingStart)),
+        characters(FirstCharacters(filter.containing, kNameLength)) {}
+
+  // Most filters are decided by a name's traits alone, which need no look at the dictionary.
+  [[nodiscard]] bool passes(std::uint8_t traits, const NameDictionary::Name& name) const {
+    const unsigned length = traits & kLengthBits;
+    const auto sexes = static_cast<Sexes>(traits >> kSexesShift);
+    if ((filter.nameCharactersOnly && (traits & kNameCharactersOnlyBit) == 0) ||
+        (filter.length != 0 && static_cast<unsigned>(filter.length) != length) ||
+        (sexes & SexesOf(filter.sex)) == 0) {
+      return false;
+    }
+    if (characters.empty() && start.empty()) {
+      return true;
+    }
+    if (!std::ranges::all_of(characters, [&name](const std::string& character) {
+          return name.written.find(character) != std::string_view::npos;
+        })) {
+      return false;
+    }
+    return std::ranges::any_of(name.readings, [this](const GivenNameReading& reading) {
+      return ForSex(reading, filter.sex) && reading.kana.starts_with(start);
+    });
+  }
+
+  const CandidateFilter& filter;
+  std::string start;
+  std::vector<std::string> characters;
+};
+
+std::int32_t TotalStrokes(const NameCounts& counts) {
+  std::int32_t total = 0;
+  for (const StrokeCount strokes : counts.strokes) {
+    total += strokes;
+  }
+  return total;
+}
+
+// A candidate's value in a column; a better trend has the larger score.
+std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, CandidateOrder order,
+                         SexChoice sex) {
+  const auto theme = [&c](AppraisalTheme t) {
+    return TrendScore(FindFortune(c.grids.*ThemeGrid(t)));
+  };
+  switch (order) {
+    case CandidateOrder::Strokes:
+      return TotalStrokes(dictionary[c.name].counts);
+    case CandidateOrder::Sex:
+      return SexesFor(dictionary[c.name], sex);
+    case CandidateOrder::Tenkaku:
+      return c.grids.Tenkaku;
+    case CandidateOrder::Jinkaku:
+      return c.grids.Jinkaku;
+    case CandidateOrder::Chikaku:
+      return c.grids.Chikaku;
+    case CandidateOrder::Gaikaku:
+      return c.grids.Gaikaku;
+    case CandidateOrder::Soukaku:
+      return c.grids.Soukaku;
+    case CandidateOrder::Future:
+      return theme(AppraisalTheme::Future);
+    case CandidateOrder::Work:
+      return theme(AppraisalTheme::Work);
+    case CandidateOrder::Relations:
+      return theme(AppraisalTheme::Relations);
+    case CandidateOrder::Rank:
+    case CandidateOrder::Written:
+    case CandidateOrder::Reading:
+      break;
+  }
+  return static_cast<std::int32_t>(c.rank);
+}
+
+// A list is ordered by sorting integers: a key of 40 bits, given in parts from the most
+// significant, above the name's index. A dictionary holds far fewer than 2^24 names.
+constexpr unsigned kIndexBits = 24;
+constexpr std::uint64_t kIndexMask = (std::uint64_t{1} << kIndexBits) - 1;
+
+struct KeyPart {
+  std::uint32_t value;
+  unsigned bits;
+};
+
+std::uint64_t PackKey(std::initializer_list<KeyPart> parts, std::uint32_t index) {
+  std::uint64_t key = 0;
+  for (const KeyPart part : parts) {
+    key = (key << part.bits) | (part.value & ((std::uint64_t{1} << part.bits) - 1));
+  }
+  return (key << kIndexBits) | index;
+}
+
+// The better score first.
+KeyPart Worse(std::int8_t score) {
+  return {static_cast<std::uint32_t>(INT8_MAX - score), 8};
+}
+
+KeyPart Place(std::uint32_t place) {
+  return {place, kIndexBits};
+}
+
+KeyPart Ascending(std::int32_t value, bool ascending) {
+  constexpr std::int32_t kOffset = 1 << 15;
+  const auto shifted = static_cast<std::uint32_t>(std::clamp(value + kOffset, 0, 2 * kOffset - 1));
+  return {ascending ? shifted : 2 * kOffset - 1 - shifted, 16};
+}
+
+std::uint32_t IndexOf(std::uint64_t key) {
+  return static_cast<std::uint32_t>(key & kIndexMask);
+}
+
+}  // namespace
+
+int TrendScore(const std::optional<FortuneEntry>& fortune) {
+  if (!fortune) {
+    return kNoFortuneScore;
+  }
+  switch (fortune->Trend) {
+    case FortuneTrend::SharpRise:
+      return 2;
+    case FortuneTrend::Rise:
+      return 1;
+    case FortuneTrend::Steady:
+      return 0;
+    case FortuneTrend::Fall:
+      return -1;
+    case FortuneTrend::SharpFall:
+      return -2;
+  }
+  return kNoFortuneScore;
+}
+
+Candidate ReadCandidate(const NameDictionary& dictionary, std::uint32_t name,
+                        const NameCounts& surname) {
+  const NameReading reading = ReadName(surname, dictionary[name].counts);
+  const Appraisal appraisal = Appraise(reading.grids);
+  int score = 0;
+  for (const auto& theme : appraisal.themes) {
+    score += TrendScore(theme);
+  }
+  return {name, 0, reading.grids, static_cast<std::int8_t>(score),
+          static_cast<std::int8_t>(TrendScore(appraisal.personality))};
+}
+
+bool Matches(const NameDictionary::Name& name, const CandidateFilter& filter) {
+  return PreparedFilter{filter}.passes(TraitsOf(name), name);
+}
+
+Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex) {
+  Sexes sexes = 0;
+  for (const GivenNameReading& reading : name.readings) {
+    sexes |= ForSex(reading, sex) ? reading.sexes : Sexes{0};
+  }
+  return sexes & SexesOf(sex);
+}
+
+std::string ReadingsFor(const NameDictionary::Name& name, SexChoice sex) {
+  std::string joined;
+  for (const GivenNameReading& reading : name.readings) {
+    if (ForSex(reading, sex)) {
+      joined.append(joined.empty() ? "" : kReadingSeparator).append(reading.kana);
+    }
+  }
+  return joined;
+}
+
+CandidateList::CandidateList(const NameDictionary& dictionary) : dictionary_(dictionary) {
+  traits_.reserve(dictionary.size());
+  for (std::size_t name = 0; name < dictionary.size(); ++name) {
+    traits_.push_back(TraitsOf(dictionary[name]));
+  }
+}
+
+void CandidateList::setSurname(const NameCounts& surname) {
+  read_.clear();
+  read_.reserve(dictionary_.size());
+  for (std::uint32_t name = 0; name < dictionary_.size(); ++name) {
+    read_.push_back(ReadCandidate(dictionary_, name, surname));
+  }
+  rank();
+}
+
+void CandidateList::setFilter(const CandidateFilter& filter) {
+  const bool reranks = filter.sex != filter_.sex;
+  filter_ = filter;
+  if (reranks) {
+    rank();
+  } else {
+    show();
+  }
+}
+
+void CandidateList::setOrder(CandidateOrder order, bool ascending) {
+  order_ = order;
+  ascending_ = ascending;
+  this->order();
+}
+
+// Each name's sort key and its index share one 64-bit word, so that ranking is a sort of integers.
+void CandidateList::rank() {
+  const auto kana = dictionary_.kanaRanks(SexesOf(filter_.sex));
+  std::vector<std::uint64_t> keys;
+  keys.reserve(read_.size());
+  for (const Candidate& c : read_) {
+    keys.push_back(PackKey({Worse(c.score), Worse(c.personality), Place(kana[c.name])}, c.name));
+  }
+  std::ranges::sort(keys);
+  byRank_.resize(keys.size());
+  for (std::uint32_t place = 0; place < keys.size(); ++place) {
+    byRank_[place] = IndexOf(keys[place]);
+    read_[byRank_[place]].rank = place;
+  }
+  order();
+}
+
+void CandidateList::order() {
+  ordered_.resize(read_.size());
+  if (order_ == CandidateOrder::Written) {
+    std::iota(ordered_.begin(), ordered_.end(), 0U);
+    std::ranges::sort(ordered_, [this](std::uint32_t a, std::uint32_t b) {
+      const auto wa = dictionary_[a].written;
+      const auto wb = dictionary_[b].written;
+      if (wa != wb) {
+        return ascending_ ? wa < wb : wb < wa;
+      }
+      return read_[a].rank < read_[b].rank;
+    });
+    show();
+    return;
+  }
+  if (order_ == CandidateOrder::Rank) {
+    ordered_ = byRank_;
+    if (!ascending_) {
+      std::ranges::reverse(ordered_);
+    }
+    show();
+    return;
+  }
+  const auto kana = dictionary_.kanaRanks(SexesOf(filter_.sex));
+  std::vector<std::uint64_t> keys;
+  keys.reserve(read_.size());
+  for (const Candidate& c : read_) {
+    const std::int32_t value = order_ == CandidateOrder::Reading
+                                   ? static_cast<std::int32_t>(kana[c.name])
+                                   : ColumnValue(c, dictionary_, order_, filter_.sex);
+    keys.push_back(PackKey({Ascending(value, ascending_), Place(c.rank)}, c.name));
+  }
+  std::ranges::sort(keys);
+  std::ranges::transform(keys, ordered_.begin(), IndexOf);
+  show();
+}
+
+// The filter is asked once per name, in the dictionary's order, which reads it front to back.
+void CandidateList::show() {
+  const PreparedFilter prepared{filter_};
+  std::vector<bool> passes(dictionary_.size());
+  for (std::uint32_t name = 0; name < dictionary_.size(); ++name) {
+    passes[name] = prepared.passes(traits_[name], dictionary_[name]);
+  }
+  shown_.clear();
+  std::ranges::copy_if(ordered_, std::back_inserter(shown_),
+                       [&passes](std::uint32_t name) { return passes[name]; });
+  places_.resize(dictionary_.size());
+  std::uint32_t place = 0;
+  for (const std::uint32_t name : byRank_) {
+    places_[name] = passes[name] ? ++place : 0;
+  }
+}
+
+}  // namespace quendrel

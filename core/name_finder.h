@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/name_dictionary.h"
+#include "core/name_reading.h"
+
+// The given names of the dictionary as candidates for a surname: each read with it as the main
+// window reads a name, scored by the catalogue's trends, filtered and ordered.
+namespace quendrel {
+
+// A trend's worth: 急上昇 +2, 上昇 +1, 現状維持 0, 下降 −1, 急下降 −2; a number with no fortune −3.
+int TrendScore(const std::optional<FortuneEntry>& fortune);
+
+// One name read with the surname. The appraisal itself is Appraise(grids): the list keeps only
+// what it orders by.
+struct Candidate {
+  std::uint32_t name = 0;  // index in the dictionary
+  std::uint32_t rank = 0;  // place in the ranking, from 0
+  GridValues grids;
+  std::int8_t score = 0;        // over the three theme rows
+  std::int8_t personality = 0;  // of 人格's number
+};
+
+Candidate ReadCandidate(const NameDictionary& dictionary, std::uint32_t name,
+                        const NameCounts& surname);
+
+enum class SexChoice : std::uint8_t { Either, Boy, Girl };
+
+struct CandidateFilter {
+  SexChoice sex = SexChoice::Either;
+  int length = 0;            // characters; 0 for any
+  std::string readingStart;  // hiragana or katakana
+  std::string containing;    // characters that must all occur in the name
+  bool nameCharactersOnly = true;
+
+  friend bool operator==(const CandidateFilter&, const CandidateFilter&) = default;
+};
+
+bool Matches(const NameDictionary::Name& name, const CandidateFilter& filter);
+
+// The readings of a name for the chosen sex, joined by "・", and whom those readings are given to.
+std::string ReadingsFor(const NameDictionary::Name& name, SexChoice sex);
+Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex);
+
+// What a list can be ordered by: its rank, or a column.
+enum class CandidateOrder : std::uint8_t {
+  Rank,
+  Written,
+  Reading,
+  Sex,
+  Strokes,
+  Tenkaku,
+  Jinkaku,
+  Chikaku,
+  Gaikaku,
+  Soukaku,
+  Future,
+  Work,
+  Relations,
+};
+
+// The candidates for one surname as a list shows them. Ranked best first: by score, then by the
+// trend of 人格's number, then by the first reading for the chosen sex in kana order. Another
+// order sorts by its column, the rank breaking ties; ascending puts the smallest value first,
+// for Rank the best and for the fortunes the worst.
+class CandidateList {
+ public:
+  // The dictionary stays as it is for as long as the list lives.
+  explicit CandidateList(const NameDictionary& dictionary);
+
+  void setSurname(const NameCounts& surname);
+  void setFilter(const CandidateFilter& filter);
+  void setOrder(CandidateOrder order, bool ascending);
+
+  [[nodiscard]] const CandidateFilter& filter() const { return filter_; }
+  [[nodiscard]] std::size_t size() const { return shown_.size(); }
+  [[nodiscard]] const Candidate& operator[](std::size_t row) const { return read_[shown_[row]]; }
+  [[nodiscard]] const NameDictionary::Name& name(std::size_t row) const {
+    return dictionary_[shown_[row]];
+  }
+  // A row's place in the ranking of the names that pass the filter, from 1.
+  [[nodiscard]] std::size_t place(std::size_t row) const { return places_[shown_[row]]; }
+
+ private:
+  void rank();
+  void order();
+  void show();
+
+  const NameDictionary& dictionary_;
+  std::vector<std::uint8_t> traits_;    // by name: what most filters ask, packed
+  std::vector<Candidate> read_;         // by name, for the surname
+  std::vector<std::uint32_t> ordered_;  // the names in the list's order
+  std::vector<std::uint32_t> shown_;    // those that pass the filter, in that order
+  std::vector<std::uint32_t> byRank_;   // the names in rank order
+  std::vector<std::uint32_t> places_;   // by name: its place among those that pass
+  CandidateFilter filter_;
+  CandidateOrder order_ = CandidateOrder::Rank;
+  bool ascending_ = true;
+};
+
+}  // namespace quendrel

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "core/name_finder.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/characters.h"
+#include "tests/euc_jp.h"
+
+namespace quendrel {
+namespace {
+
+class CandidateListTest : public testing::Test {
+ protected:
+  CandidateListTest() { list_.setSurname(CountNameStrokes(SplitName("佐藤"))); }  // 7 and 18
+
+  static DictionaryLoad Small() {
+    std::istringstream stream{test::EucJp(test::kSmallDictionary)};
+    return LoadNameDictionary(stream);
+  }
+
+  // Each row as its name, score and 人格's trend score.
+  std::vector<std::string> rows() const {
+    std::vector<std::string> rows;
+    for (std::size_t row = 0; row < list_.size(); ++row) {
+      const Candidate& c = list_[row];
+      rows.push_back(std::string{list_.name(row).written} + " " + std::to_string(c.score) + " " +
+                     std::to_string(c.personality));
+    }
+    return rows;
+  }
+
+  DictionaryLoad load_ = Small();
+  CandidateList list_{load_.names};
+};
+
+TEST(TrendScore, ScoresEachTrendAndANumberWithoutFortune) {
+  EXPECT_EQ(TrendScore(FindFortune(23)), 2);   // 急上昇
+  EXPECT_EQ(TrendScore(FindFortune(25)), 1);   // 上昇
+  EXPECT_EQ(TrendScore(FindFortune(30)), 0);   // 現状維持
+  EXPECT_EQ(TrendScore(FindFortune(2)), -1);   // 下降
+  EXPECT_EQ(TrendScore(FindFortune(4)), -2);   // 急下降
+  EXPECT_EQ(TrendScore(FindFortune(56)), -3);  // none
+  EXPECT_EQ(TrendScore(FindFortune(0)), -3);
+}
+
+// With 佐藤 (天格 25): さくら 3·1·3 gives 総格 32 急上昇 twice and 外格 11 上昇; 蒼 and 翠 tie at 3
+// with 人格 31 and 32 both 急上昇, so their readings decide; 麗鷹's 総格 68 has no fortune.
+TEST_F(CandidateListTest, RanksByTheThreeRowsThenByJinkakuThenByReading) {
+  const std::vector<std::string> expected = {
+      "さくら 5 1", "蒼 3 2",    "翠 3 2",    "紬 1 1",    "律 1 1",
+      "凛 1 1",     "大翔 -2 1", "陽翔 -2 0", "陽葵 -2 0", "麗鷹 -4 1",
+  };
+  EXPECT_EQ(rows(), expected);
+  const Candidate& last = list_[list_.size() - 1];
+  EXPECT_EQ(last.grids, (GridValues{25, 37, 43, 31, 68}));
+  EXPECT_EQ(list_.place(1), 2U);
+}
+
+TEST_F(CandidateListTest, FiltersAsAsked) {
+  struct FilterCase {
+    CandidateFilter filter;
+    std::vector<std::string_view> names;
+  };
+  const std::vector<FilterCase> cases = {
+      {{SexChoice::Boy, 0, "", "", true}, {"蒼", "翠", "律", "大翔", "陽翔", "麗鷹"}},
+      {{SexChoice::Girl, 1, "", "", true}, {"蒼", "翠", "紬", "凛"}},
+      {{SexChoice::Either, 2, "", "", false}, {"大翔", "陽翔", "陽葵", "侭子", "麗鷹"}},
+      {{SexChoice::Either, 0, "ヒ", "", true}, {"大翔", "陽葵"}},
+      {{SexChoice::Girl, 0, "ひな", "", true}, {"陽葵"}},
+      {{SexChoice::Boy, 0, "ひな", "", true}, {}},
+      {{SexChoice::Either, 0, "", "陽", true}, {"陽翔", "陽葵"}},
+      {{SexChoice::Either, 0, "", "翔大", true}, {"大翔"}},
+      {{SexChoice::Either, 0, "", "子", false}, {"侭子"}},
+  };
+  for (const FilterCase& c : cases) {
+    list_.setFilter(c.filter);
+    std::vector<std::string_view> names;
+    for (std::size_t row = 0; row < list_.size(); ++row) {
+      names.push_back(list_.name(row).written);
+    }
+    EXPECT_EQ(names, c.names) << c.filter.readingStart << c.filter.containing;
+  }
+}
+
+TEST_F(CandidateListTest, ReadsOutTheReadingsOfTheChosenSex) {
+  list_.setFilter({SexChoice::Boy, 0, "", "翠", true});
+  ASSERT_EQ(list_.size(), 1U);
+  EXPECT_EQ(ReadingsFor(list_.name(0), SexChoice::Boy), "すい");
+  list_.setFilter({SexChoice::Either, 0, "", "陽葵", true});
+  EXPECT_EQ(ReadingsFor(list_.name(0), SexChoice::Either), "ひなた・ひまり");
+  EXPECT_EQ(SexesFor(list_.name(0), SexChoice::Boy), 0);
+}
+
+TEST_F(CandidateListTest, OrdersByAColumnWithTheRankBreakingTies) {
+  struct OrderCase {
+    CandidateOrder order;
+    bool ascending;
+    std::vector<std::string_view> first;
+  };
+  const std::vector<OrderCase> cases = {
+      {CandidateOrder::Soukaku, true, {"さくら", "律", "紬", "蒼"}},  // 32, 34, 36, 38
+      {CandidateOrder::Future, false, {"さくら", "蒼", "翠", "紬"}},
+      {CandidateOrder::Written, true, {"さくら", "凛", "大翔", "律"}},
+      {CandidateOrder::Reading, true, {"蒼", "さくら", "翠", "紬"}},
+      {CandidateOrder::Rank, false, {"麗鷹", "陽葵", "陽翔", "大翔"}},
+  };
+  for (const OrderCase& c : cases) {
+    list_.setOrder(c.order, c.ascending);
+    std::vector<std::string_view> first;
+    for (std::size_t row = 0; row < c.first.size(); ++row) {
+      first.push_back(list_.name(row).written);
+    }
+    EXPECT_EQ(first, c.first) << static_cast<int>(c.order);
+  }
+}
+
+}  // namespace
+}  // namespace quendrel
