@@ -10,12 +10,14 @@
 
 #include "ui/accessible_names.h"
 #include "ui/appraisal.h"
+#include "ui/candidate_texts.h"
 #include "ui/design/layout.h"
 #include "ui/design/picture_figures.h"
 #include "ui/name_strip.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/application_icon.h"
+#include "ui/qt/candidates_window.h"
 #include "ui/qt/caption_ink.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/command_button.h"
@@ -137,6 +139,7 @@ void MainWindowView::createElements() {
 void MainWindowView::createMenus() {
   QMenu* menu = menuBar()->addMenu(TextOf(model_, メニュー));
   menu->setObjectName(QStringLiteral("メニュー"));
+  candidatesAction_ = menu->addAction(ToQString(kCandidatesMenuItem));
   exitAction_ = menu->addAction(TextOf(model_, メニュー終了));
   QMenu* help = menuBar()->addMenu(TextOf(model_, メニューヘルプ));
   help->setObjectName(QStringLiteral("メニューヘルプ"));
@@ -166,17 +169,41 @@ void MainWindowView::connectCommands() {
   const auto onClick = [this](ElementId id, auto handler) {
     connect(static_cast<QPushButton*>(widgetOf(id)), &QPushButton::clicked, this, handler);
   };
-  onClick(Command1, [this] {
-    Command1_Click(model_);
-    Announce(*widgetOf(Command1), StrokeCalculationAnnouncement(model_));
-  });
-  onClick(Command2, [this] {
-    Command2_Click(model_);
-    Announce(*widgetOf(Command2), AppraisalAnnouncement(model_));
-  });
+  onClick(Command1, [this] { calculate(); });
+  onClick(Command2, [this] { appraise(); });
   onClick(Command3, [this] { Command3_Click(*this); });
   connect(exitAction_, &QAction::triggered, this, [this] { メニュー終了_Click(*this); });
   connect(versionAction_, &QAction::triggered, this, [this] { メニューバージョン_Click(*this); });
+  connect(candidatesAction_, &QAction::triggered, this, [this] { openCandidates(); });
+}
+
+void MainWindowView::calculate() {
+  Command1_Click(model_);
+  Announce(*widgetOf(Command1), StrokeCalculationAnnouncement(model_));
+}
+
+void MainWindowView::appraise() {
+  Command2_Click(model_);
+  Announce(*widgetOf(Command2), AppraisalAnnouncement(model_));
+}
+
+void MainWindowView::appraise(const std::string& surname, const std::string& given) {
+  model_.setText(Text1, surname);
+  model_.setText(Text2, given);
+  calculate();
+  appraise();
+  raise();
+  activateWindow();
+}
+
+// One window for the whole run: opening it again raises it, with the surname the box holds now.
+void MainWindowView::openCandidates() {
+  if (candidates_ == nullptr) {
+    candidates_ = new CandidatesWindow(
+        [this](const std::string& surname, const std::string& given) { appraise(surname, given); },
+        contrast(), this);
+  }
+  candidates_->open(model_.text(Text1));
 }
 
 void MainWindowView::setTabOrder() const {
@@ -225,6 +252,9 @@ void MainWindowView::showContrast() {
     }
   }
   clientArea_->setContrast(contrast());
+  if (candidates_ != nullptr) {
+    candidates_->setContrast(contrast());
+  }
   // frmAbout has no Q_OBJECT of its own, which findChildren needs from Qt 6.8 on.
   for (QDialog* dialog : findChildren<QDialog*>()) {
     if (auto* about = dynamic_cast<frmAbout*>(dialog)) {

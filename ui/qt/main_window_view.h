@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include <QMainWindow>
 
@@ -14,6 +15,7 @@ class QAction;
 
 namespace quendrel {
 
+class CandidatesWindow;
 class ClientArea;
 class ContrastPreference;
 
@@ -33,6 +35,13 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   [[nodiscard]] ClientArea* clientArea() const { return clientArea_; }
   // As the desktop asks for it now; the window and an open About dialog follow each change.
   [[nodiscard]] Contrast contrast() const;
+  // 「名前の候補」, once it has been opened.
+  [[nodiscard]] CandidatesWindow* candidates() const { return candidates_; }
+  [[nodiscard]] QAction* candidatesAction() const { return candidatesAction_; }
+
+  // Puts a name into the boxes and reads it as 画数計算 and then 鑑　定 would, and raises the
+  // window: how a name chosen elsewhere comes to be read in full.
+  void appraise(const std::string& surname, const std::string& given);
 
  private:
   void endApplication() override;
@@ -44,6 +53,9 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   void setTabOrder() const;
   void present(ElementId id);
   void showContrast();
+  void openCandidates();
+  void calculate();
+  void appraise();
 
   MainWindowModel model_;
   EndApplication endApplication_;
@@ -52,6 +64,8 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   std::array<QWidget*, kElementCount> widgets_{};
   QAction* exitAction_ = nullptr;
   QAction* versionAction_ = nullptr;
+  QAction* candidatesAction_ = nullptr;
+  CandidatesWindow* candidates_ = nullptr;
 };
 
 }  // namespace quendrel

@@ -3,17 +3,21 @@
 // more under a dark theme's palette and under the Adwaita style; or in high contrast alone.
 #include <cstdio>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
+#include <QTableView>
 #include <QTest>
 
 #include "tests/ui/qt/dark_palette.h"
 #include "tests/ui/qt/portal_stand_in.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/candidates_window.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/qt_translation.h"
 
@@ -39,6 +43,21 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
   return Save(window, folder, name);
 }
 
+// 「名前の候補」 for 佐藤 and girls, once the dictionary is read: the installed one, or the file
+// QUENDREL_ENAMDICT names.
+bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const QString& name) {
+  window.candidatesAction()->trigger();
+  quendrel::CandidatesWindow& candidates = *window.candidates();
+  if (!QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 20000)) {
+    std::fprintf(stderr, "the dictionary was not read: no %s\n", qPrintable(name));
+    return false;
+  }
+  auto* girls = candidates.findChild<QRadioButton*>(QStringLiteral("女の子"));
+  girls->click();
+  candidates.table()->setFocus();
+  return Save(candidates, folder, name);
+}
+
 // The main window after a calculation and the About dialog over it, as the application now looks;
 // with `highContrast`, once the desktop has asked for more contrast.
 bool SaveLook(const QDir& folder, const QString& look, bool highContrast = false) {
@@ -53,10 +72,11 @@ bool SaveLook(const QDir& folder, const QString& look, bool highContrast = false
   quendrel::test::TypeText(window.widgetOf(ElementId::Text2), QStringLiteral("由美子"));
   QTest::mouseClick(window.widgetOf(ElementId::Command1), Qt::LeftButton);
   QTest::mouseClick(window.widgetOf(ElementId::Command2), Qt::LeftButton);
+  const bool candidatesSaved = SaveCandidates(window, folder, look + QStringLiteral("-candidates"));
   quendrel::frmAbout about(&window, window.contrast());
   about.show();
   const bool windowSaved = Save(window, folder, look + QStringLiteral("-main-window"));
-  return Save(about, folder, look + QStringLiteral("-about")) && windowSaved;
+  return Save(about, folder, look + QStringLiteral("-about")) && windowSaved && candidatesSaved;
 }
 
 }  // namespace
@@ -93,6 +113,12 @@ int main(int argc, char* argv[]) {
   ok = SaveCalculated(folder, QStringLiteral("sasaki-ren"), QStringLiteral("佐々木"),
                       QStringLiteral("蓮")) &&
        ok;
+  {
+    quendrel::MainWindowView window;
+    window.show();
+    quendrel::test::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("佐藤"));
+    ok = SaveCandidates(window, folder, QStringLiteral("candidates")) && ok;
+  }
   {
     quendrel::frmAbout about;
     about.show();

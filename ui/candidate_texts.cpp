@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+#include "ui/candidate_texts.h"
+
+#include <algorithm>
+
+namespace quendrel {
+namespace {
+
+constexpr std::string_view kSeparator = "・";
+
+std::string JoinedCounts(const NameCounts& counts, std::uint8_t length) {
+  std::string joined;
+  for (std::size_t k = 0; k < length; ++k) {
+    joined.append(k == 0 ? "" : kSeparator).append(std::to_string(counts.strokes.at(k)));
+  }
+  return joined;
+}
+
+std::string ThemeCell(const GridValues& grids, AppraisalTheme theme) {
+  const auto fortune = FindFortune(grids.*ThemeGrid(theme));
+  if (!fortune) {
+    return "なし";
+  }
+  return std::string{fortune->FortuneName}.append(" ").append(TrendName(fortune->Trend));
+}
+
+std::string_view SexWord(Sexes sexes) {
+  if (sexes == kBoy) {
+    return "男の子";
+  }
+  return sexes == kGirl ? "女の子" : "男女とも";
+}
+
+}  // namespace
+
+std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column) {
+  const Candidate& candidate = list[row];
+  const NameDictionary::Name& name = list.name(row);
+  const GridValues& grids = candidate.grids;
+  switch (column) {
+    case CandidateColumn::Place:
+      return std::to_string(list.place(row));
+    case CandidateColumn::Written:
+      return std::string{name.written};
+    case CandidateColumn::Reading:
+      return ReadingsFor(name, list.filter().sex);
+    case CandidateColumn::Sex:
+      return std::string{SexWord(SexesFor(name, list.filter().sex))};
+    case CandidateColumn::Strokes:
+      return JoinedCounts(name.counts, name.length);
+    case CandidateColumn::Tenkaku:
+      return std::to_string(grids.Tenkaku);
+    case CandidateColumn::Jinkaku:
+      return std::to_string(grids.Jinkaku);
+    case CandidateColumn::Chikaku:
+      return std::to_string(grids.Chikaku);
+    case CandidateColumn::Gaikaku:
+      return std::to_string(grids.Gaikaku);
+    case CandidateColumn::Soukaku:
+      return std::to_string(grids.Soukaku);
+    case CandidateColumn::Future:
+      return ThemeCell(grids, AppraisalTheme::Future);
+    case CandidateColumn::Work:
+      return ThemeCell(grids, AppraisalTheme::Work);
+    case CandidateColumn::Relations:
+      return ThemeCell(grids, AppraisalTheme::Relations);
+  }
+  return {};
+}
+
+std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column) {
+  const std::string cell = CandidateCell(list, row, column);
+  if (column < CandidateColumn::Tenkaku) {
+    return cell;
+  }
+  return std::string{kCandidateColumns.at(static_cast<std::size_t>(column)).header}
+      .append(" ")
+      .append(cell);
+}
+
+std::string CandidateSpeech(const CandidateList& list, std::size_t row) {
+  std::string said;
+  for (const CandidateColumnDefinition& definition : kCandidateColumns) {
+    if (definition.column != CandidateColumn::Place) {
+      said.append(said.empty() ? "" : " ").append(CandidateCellHeard(list, row, definition.column));
+    }
+  }
+  return said;
+}
+
+std::string MatchCount(std::size_t count) {
+  std::string digits = std::to_string(count);
+  for (std::size_t at = digits.size(); at > 3; at -= 3) {
+    digits.insert(at - 3, ",");
+  }
+  return digits.append("件");
+}
+
+std::string_view RankingRule() {
+  return "並び順：未来・仕事・対人の運勢の合計（急上昇 +2、上昇 +1、現状維持 0、下降 −1、急下降 −2、"
+         "運勢なし −3）、同点は人格の運勢、次によみの五十音順";
+}
+
+std::string_view DictionaryCredit() {
+  return "名前の出典：ENAMDICT（電子辞書研究開発グループ EDRDG、CC BY-SA 4.0）";
+}
+
+std::string DictionaryMissing(std::string_view path) {
+  return std::string{"名前の辞書 "}.append(path).append(
+      " を読めません。「sudo apt install enamdict」で入れてから、この窓を開き直してください。");
+}
+
+std::string LoadNotes(const DictionaryLoad& load) {
+  std::string notes;
+  if (load.uncounted != 0) {
+    notes.append("画数を数えられない字を含む ")
+        .append(MatchCount(load.uncounted))
+        .append("の名前は除いています。");
+  }
+  if (load.unreadable != 0) {
+    notes.append("辞書の ")
+        .append(std::to_string(load.unreadable))
+        .append(" 行は読めませんでした。");
+  }
+  if (!load.complete) {
+    notes.append("辞書を最後まで読めませんでした。");
+  }
+  return notes;
+}
+
+}  // namespace quendrel

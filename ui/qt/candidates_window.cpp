@@ -1,0 +1,301 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/candidates_window.h"
+
+#include <fstream>
+#include <utility>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/characters.h"
+#include "core/name_reading.h"
+#include "ui/candidate_texts.h"
+#include "ui/qt/accessibility.h"
+#include "ui/qt/candidate_table_model.h"
+#include "ui/qt/qt_conversions.h"
+#include "ui/qt/qt_strings.h"
+#include "ui/qt/text_box.h"
+
+namespace quendrel {
+namespace {
+
+// The choices of 性別 and 文字数, in the order they are offered.
+constexpr std::array<std::pair<SexChoice, std::string_view>, 3> kSexChoices = {{
+    {SexChoice::Boy, "男の子(&B)"},
+    {SexChoice::Girl, "女の子(&G)"},
+    {SexChoice::Either, "どちらでも(&E)"},
+}};
+constexpr std::array<std::string_view, 4> kLengthChoices = {"すべて", "1文字", "2文字", "3文字"};
+
+QLabel* BuddyLabel(std::string_view caption, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(ToQString(caption), parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+QLabel* WrappedLabel(std::string_view text, QWidget* parent) {
+  auto* label = new QLabel(ToQString(text), parent);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+// Dark on white, every text at 7:1 or more, as the main window's high contrast; otherwise the
+// theme's own palette, dark themes included.
+QPalette PaletteFor(Contrast contrast) {
+  QPalette palette = QApplication::palette();
+  if (contrast == Contrast::High) {
+    const QColor white{Qt::white};
+    const QColor black{Qt::black};
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase,
+                            QPalette::Button, QPalette::ToolTipBase}) {
+      palette.setColor(role, white);
+    }
+    for (const auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
+      palette.setColor(role, black);
+    }
+    palette.setColor(QPalette::PlaceholderText, QColor{80, 80, 80});  // 7.9:1
+    palette.setColor(QPalette::Highlight, QColor{0, 0, 140});         // white on it 14:1
+    palette.setColor(QPalette::HighlightedText, white);
+  }
+  return palette;
+}
+
+// Each column as wide as what the first rows show in it, but a long list of readings, which the
+// cell's tooltip-free eliding shortens and a screen reader still reads whole.
+void FitColumns(QTableView& table) {
+  const int widest = table.fontMetrics().horizontalAdvance(QChar(u'名')) * 14;
+  table.resizeColumnsToContents();
+  for (int column = 0; column < table.model()->columnCount(); ++column) {
+    table.setColumnWidth(column, std::min(table.columnWidth(column), widest));
+  }
+}
+
+// What the reading of the dictionary leaves behind in glibc's arenas, the helper threads' too,
+// goes back to the system, so that the window costs what its list holds.
+void ReturnFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
+
+}  // namespace
+
+CandidatesWindow::CandidatesWindow(Appraise appraise, Contrast contrast, QWidget* parent)
+    : QWidget(parent, Qt::Window), appraise_(std::move(appraise)) {
+  setWindowTitle(QStringLiteral("名前の候補"));
+  setObjectName(QStringLiteral("名前の候補"));
+  // Closing the main window still ends the program while this one is open.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  createControls();
+  setContrast(contrast);
+  // Wide enough for every column of a three-character name with a few readings.
+  const int em = fontMetrics().horizontalAdvance(QChar(u'名'));
+  resize(QSize(em * 80, em * 42).expandedTo(sizeHint()));
+}
+
+CandidatesWindow::~CandidatesWindow() = default;
+
+void CandidatesWindow::createControls() {
+  auto* layout = new QVBoxLayout(this);
+  auto* filters = new QGridLayout;
+  layout->addLayout(filters);
+
+  surname_ = new TextBox(ElementId::Text1, this);
+  surname_->setAccessibleName(QStringLiteral("姓"));
+  filters->addWidget(BuddyLabel("姓(&S)", surname_, this), 0, 0);
+  filters->addWidget(surname_, 0, 1);
+
+  auto* sexes = new QHBoxLayout;
+  sex_ = new QButtonGroup(this);
+  auto* sexCaption = new QLabel(QStringLiteral("性別"), this);
+  sexes->addWidget(sexCaption);
+  for (const auto& [choice, caption] : kSexChoices) {
+    auto* button = new QRadioButton(ToQString(caption), this);
+    button->setObjectName(ToQString(caption.substr(0, caption.find('('))));
+    button->setAccessibleDescription(QStringLiteral("性別"));
+    sex_->addButton(button, static_cast<int>(choice));
+    sexes->addWidget(button);
+  }
+  sex_->button(static_cast<int>(SexChoice::Either))->setChecked(true);
+  sexes->addStretch();
+  filters->addLayout(sexes, 0, 2, 1, 2);
+
+  length_ = new QComboBox(this);
+  for (const std::string_view choice : kLengthChoices) {
+    length_->addItem(ToQString(choice));
+  }
+  filters->addWidget(BuddyLabel("文字数(&C)", length_, this), 0, 4);
+  filters->addWidget(length_, 0, 5);
+
+  reading_ = new QLineEdit(this);
+  reading_->setPlaceholderText(QStringLiteral("ひらがなかカタカナ"));
+  filters->addWidget(BuddyLabel("よみ(&Y)", reading_, this), 1, 0);
+  filters->addWidget(reading_, 1, 1);
+  containing_ = new QLineEdit(this);
+  containing_->setMaxLength(static_cast<int>(kNameLength) * 2);
+  filters->addWidget(BuddyLabel("使う字(&K)", containing_, this), 1, 2);
+  filters->addWidget(containing_, 1, 3);
+  nameCharactersOnly_ = new QCheckBox(QStringLiteral("名前に使える字だけ(&O)"), this);
+  nameCharactersOnly_->setChecked(true);
+  filters->addWidget(nameCharactersOnly_, 1, 4, 1, 2);
+  filters->setColumnStretch(3, 1);
+
+  layout->addWidget(WrappedLabel(RankingRule(), this));
+  notes_ = WrappedLabel("", this);
+  notes_->setObjectName(QStringLiteral("notes"));
+  layout->addWidget(notes_);
+  progress_ = new QProgressBar(this);
+  progress_->setAccessibleName(QStringLiteral("辞書の読み込み"));
+  layout->addWidget(progress_);
+
+  model_ = new CandidateTableModel(this);
+  table_ = new QTableView(this);
+  table_->setModel(model_);
+  table_->setAccessibleName(QStringLiteral("名前の候補"));
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setTabKeyNavigation(false);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
+  table_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+  table_->setSortingEnabled(true);
+  table_->setWordWrap(false);
+  auto* heading = new QHBoxLayout;
+  heading->addWidget(BuddyLabel("候補(&L)", table_, this));
+  count_ = new QLabel(this);
+  count_->setObjectName(QStringLiteral("count"));
+  heading->addWidget(count_, 1);
+  layout->addLayout(heading);
+  layout->addWidget(table_, 1);
+
+  auto* actions = new QHBoxLayout;
+  appraiseButton_ = new QPushButton(QStringLiteral("この名前で鑑定(&A)"), this);
+  actions->addWidget(appraiseButton_);
+  actions->addWidget(WrappedLabel(DictionaryCredit(), this), 1);
+  layout->addLayout(actions);
+
+  connect(surname_, &QLineEdit::textChanged, this, [this] { applySurname(); });
+  connect(sex_, &QButtonGroup::idClicked, this, [this] { applyFilter(); });
+  connect(length_, &QComboBox::currentIndexChanged, this, [this] { applyFilter(); });
+  connect(reading_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+  connect(containing_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
+  connect(nameCharactersOnly_, &QCheckBox::toggled, this, [this] { applyFilter(); });
+  connect(table_, &QAbstractItemView::activated, this, [this] { appraiseCurrent(); });
+  connect(appraiseButton_, &QPushButton::clicked, this, [this] { appraiseCurrent(); });
+  appraiseButton_->setEnabled(false);
+}
+
+void CandidatesWindow::open(const std::string& surname) {
+  surname_->setText(ToQString(TruncateCharacters(surname, kNameLength)));
+  if (!list_ && !loader_.joinable()) {
+    startLoading();
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void CandidatesWindow::setContrast(Contrast contrast) {
+  setPalette(PaletteFor(contrast));
+}
+
+void CandidatesWindow::startLoading() {
+  const std::string path = NameDictionaryPath();
+  std::ifstream file{path, std::ios::binary | std::ios::ate};
+  if (!file) {
+    progress_->hide();
+    count_->clear();
+    notes_->setText(ToQString(DictionaryMissing(path)));
+    return;
+  }
+  const auto size = static_cast<std::size_t>(std::max<std::streamoff>(file.tellg(), 1));
+  file.seekg(0);
+  progress_->setRange(0, 100);
+  progress_->setValue(0);
+  progress_->show();
+  notes_->setText(QStringLiteral("辞書を読み込んでいます…"));
+  loader_ = std::jthread{[this, size, stream = std::move(file)]() mutable {
+    const auto report = [this, size](std::size_t read) {
+      const int percent = static_cast<int>(100 * std::min(read, size) / size);
+      QMetaObject::invokeMethod(
+          progress_, [this, percent] { progress_->setValue(percent); }, Qt::QueuedConnection);
+    };
+    auto load = std::make_unique<DictionaryLoad>(LoadNameDictionary(stream, report));
+    QMetaObject::invokeMethod(
+        this,
+        [this, taken = std::shared_ptr<DictionaryLoad>(std::move(load))]() mutable {
+          take(std::make_unique<DictionaryLoad>(std::move(*taken)));
+        },
+        Qt::QueuedConnection);
+  }};
+}
+
+void CandidatesWindow::take(std::unique_ptr<DictionaryLoad> load) {
+  loader_.join();
+  load_ = std::move(load);
+  ReturnFreedMemory();
+  progress_->hide();
+  notes_->setText(ToQString(LoadNotes(*load_)));
+  list_.emplace(load_->names);
+  list_->setFilter(filterShown());
+  list_->setSurname(CountNameStrokes(SplitName(ToUtf8(surname_->text()))));
+  model_->setList(&*list_);
+  FitColumns(*table_);
+  appraiseButton_->setEnabled(true);
+  table_->selectRow(0);
+  showCount();
+}
+
+void CandidatesWindow::applySurname() {
+  model_->change([this](CandidateList& list) {
+    list.setSurname(CountNameStrokes(SplitName(ToUtf8(surname_->text()))));
+  });
+  table_->selectRow(0);
+}
+
+void CandidatesWindow::applyFilter() {
+  const CandidateFilter filter = filterShown();
+  model_->change([&filter](CandidateList& list) { list.setFilter(filter); });
+  table_->selectRow(0);
+  showCount();
+  Announce(*count_, ToUtf8(count_->text()));
+}
+
+CandidateFilter CandidatesWindow::filterShown() const {
+  return {static_cast<SexChoice>(sex_->checkedId()), length_->currentIndex(),
+          ToUtf8(reading_->text()), ToUtf8(containing_->text()), nameCharactersOnly_->isChecked()};
+}
+
+void CandidatesWindow::showCount() {
+  count_->setText(list_ ? ToQString(MatchCount(list_->size())) : QString{});
+}
+
+void CandidatesWindow::appraiseCurrent() {
+  const QModelIndex current = table_->currentIndex();
+  if (!list_ || !current.isValid()) {
+    return;
+  }
+  appraise_(ToUtf8(surname_->text()),
+            std::string{list_->name(static_cast<std::size_t>(current.row())).written});
+}
+
+}  // namespace quendrel

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include <QWidget>
+
+#include "core/name_finder.h"
+#include "ui/design/contrast.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+
+namespace quendrel {
+
+class CandidateTableModel;
+class TextBox;
+
+// The window 「名前の候補」: for a surname, the given names of the installed dictionary, each read
+// with it, ranked, filtered as the user types. The dictionary is read the first time the window
+// is shown, off the user-interface thread.
+class CandidatesWindow final : public QWidget {
+ public:
+  // `appraise` shows a surname and given name in the main window with its full reading.
+  using Appraise = std::function<void(const std::string& surname, const std::string& given)>;
+
+  CandidatesWindow(Appraise appraise, Contrast contrast, QWidget* parent);
+  ~CandidatesWindow() override;
+  CandidatesWindow(const CandidatesWindow&) = delete;
+  CandidatesWindow& operator=(const CandidatesWindow&) = delete;
+  CandidatesWindow(CandidatesWindow&&) = delete;
+  CandidatesWindow& operator=(CandidatesWindow&&) = delete;
+
+  // Shows the window for a surname, reading the dictionary if it has not been read, and raises it.
+  void open(const std::string& surname);
+  void setContrast(Contrast contrast);
+
+  [[nodiscard]] bool loaded() const { return list_.has_value(); }
+  [[nodiscard]] QTableView* table() const { return table_; }
+
+ private:
+  void createControls();
+  void startLoading();
+  void take(std::unique_ptr<DictionaryLoad> load);
+  void applySurname();
+  void applyFilter();
+  void appraiseCurrent();
+  [[nodiscard]] CandidateFilter filterShown() const;
+  void showCount();
+
+  Appraise appraise_;
+  TextBox* surname_ = nullptr;
+  QButtonGroup* sex_ = nullptr;
+  QComboBox* length_ = nullptr;
+  QLineEdit* reading_ = nullptr;
+  QLineEdit* containing_ = nullptr;
+  QCheckBox* nameCharactersOnly_ = nullptr;
+  QLabel* count_ = nullptr;
+  QLabel* notes_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QTableView* table_ = nullptr;
+  QPushButton* appraiseButton_ = nullptr;
+  CandidateTableModel* model_ = nullptr;
+
+  std::unique_ptr<DictionaryLoad> load_;
+  std::optional<CandidateList> list_;
+  // Joined before the widgets go, so that it never reports to a window that is gone.
+  std::jthread loader_;
+};
+
+}  // namespace quendrel
