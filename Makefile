@@ -53,19 +53,24 @@ asan-test: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-# libFuzzer over the path of a name's text, then over a name box's edits. New inputs go to
-# build/fuzz/corpus and build/fuzz/edit_path_corpus, never into the repository; a crash leaves its
-# input in build/fuzz/artifacts, to be kept in fuzz/regressions or fuzz/edit_path_regressions.
+# libFuzzer over the path of a name's text, then over a name box's edits, then over the name
+# dictionary's reading. New inputs go to build/fuzz/*corpus, never into the repository; a crash
+# leaves its input in build/fuzz/artifacts, to be kept in the matching fuzz/*regressions folder.
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	mkdir -p build/fuzz/corpus build/fuzz/edit_path_corpus build/fuzz/artifacts
+	mkdir -p build/fuzz/corpus build/fuzz/edit_path_corpus build/fuzz/dictionary_path_corpus \
+	  build/fuzz/artifacts
 	build/fuzz/fuzz/name_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -dict=fuzz/name_path.dict -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1 \
 	  build/fuzz/corpus fuzz/corpus fuzz/regressions
 	build/fuzz/fuzz/edit_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -dict=fuzz/edit_path.dict -artifact_prefix=build/fuzz/artifacts/edit_path- \
 	  -print_final_stats=1 build/fuzz/edit_path_corpus fuzz/edit_path_corpus fuzz/edit_path_regressions
+	build/fuzz/fuzz/dictionary_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -dict=fuzz/dictionary_path.dict -artifact_prefix=build/fuzz/artifacts/dictionary_path- \
+	  -print_final_stats=1 build/fuzz/dictionary_path_corpus fuzz/dictionary_path_corpus \
+	  fuzz/dictionary_path_regressions
 
 # Figures, not tests: the commands on the model and through the window, a 1 MiB paste, start-up
 # against a bare Qt window under Xvfb, and the monkey test's peak memory at two lengths.

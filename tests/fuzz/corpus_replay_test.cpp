@@ -12,6 +12,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "fuzz/dictionary_path.h"
 #include "fuzz/edit_path.h"
 #include "fuzz/name_path.h"
 
@@ -28,6 +29,7 @@ TEST(CorpusReplayTest, EverySeedAndRegressionKeepsEveryRule) {
   const std::vector<std::pair<Driver, std::vector<const char*>>> drivers = {
       {NamePathViolations, {"corpus", "regressions"}},
       {EditPathViolations, {"edit_path_corpus", "edit_path_regressions"}},
+      {DictionaryPathViolations, {"dictionary_path_corpus", "dictionary_path_regressions"}},
   };
   for (const auto& [violations, folders] : drivers) {
     int replayed = 0;
@@ -50,6 +52,7 @@ TEST(CorpusReplayTest, KeepsEveryRuleForDegenerateInputs) {
        {std::vector<std::uint8_t>{}, {'w'}, {'a', 0x37}, {'w', 0x00, 0xD8, 0xFF}}) {
     EXPECT_THAT(NamePathViolations(input), ::testing::IsEmpty());
     EXPECT_THAT(EditPathViolations(input), ::testing::IsEmpty());
+    EXPECT_THAT(DictionaryPathViolations(input), ::testing::IsEmpty());
   }
 }
 
