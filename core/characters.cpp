@@ -2,6 +2,7 @@
 #include "core/characters.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include <unicode/brkiter.h>
@@ -70,14 +71,8 @@ bool IsPlainCharacter(UChar32 c) {
 }
 
 bool IsPlainText(std::string_view text) {
-  for (std::int32_t i = 0; i < static_cast<std::int32_t>(text.size());) {
-    UChar32 c = 0;
-    U8_NEXT(text.data(), i, static_cast<std::int32_t>(text.size()), c);
-    if (!IsPlainCharacter(c)) {
-      return false;
-    }
-  }
-  return true;
+  return std::ranges::all_of(CodePoints(text),
+                             [](char32_t c) { return IsPlainCharacter(static_cast<UChar32>(c)); });
 }
 
 // Calls `visit` with the byte offset after each character in turn while it returns true. UText
@@ -153,14 +148,11 @@ std::size_t CountCharacters(std::string_view text) {
 }
 
 std::u32string LookupForm(std::string_view character) {
-  if (character.size() <= kPlainTextLimit && IsPlainText(character)) {
-    std::u32string form;
-    for (std::int32_t i = 0; i < static_cast<std::int32_t>(character.size());) {
-      UChar32 c = 0;
-      U8_NEXT(character.data(), i, static_cast<std::int32_t>(character.size()), c);
-      form.push_back(static_cast<char32_t>(c));
+  if (character.size() <= kPlainTextLimit) {
+    if (std::u32string form = CodePoints(character); std::ranges::all_of(
+            form, [](char32_t c) { return IsPlainCharacter(static_cast<UChar32>(c)); })) {
+      return form;
     }
-    return form;
   }
   const icu::UnicodeString decoded = icu::UnicodeString::fromUTF8(
       icu::StringPiece{character.data(), static_cast<int32_t>(character.size())});
@@ -181,6 +173,28 @@ std::u32string LookupForm(std::string_view character) {
     form.push_back(static_cast<char32_t>(normalized.char32At(i)));
   }
   return form;
+}
+
+std::u32string CodePoints(std::string_view utf8) {
+  std::u32string decoded;
+  const auto length = static_cast<std::int32_t>(utf8.size());
+  for (std::int32_t i = 0; i < length;) {
+    UChar32 c = 0;
+    U8_NEXT(utf8, i, length, c);  // NOLINT(bugprone-inc-dec-in-conditions): ICU's own macro
+    decoded.push_back(c < 0 ? U'\uFFFD' : static_cast<char32_t>(c));
+  }
+  return decoded;
+}
+
+std::string ToUtf8(std::u32string_view text) {
+  std::string utf8;
+  for (const char32_t c : text) {
+    std::array<char, U8_MAX_LENGTH> bytes{};
+    std::int32_t size = 0;
+    U8_APPEND_UNSAFE(bytes, size, c);  // NOLINT(bugprone-inc-dec-in-conditions): ICU's own macro
+    utf8.append(bytes.data(), static_cast<std::size_t>(size));
+  }
+  return utf8;
 }
 
 std::string ToUtf8(std::u16string_view text) {

@@ -19,6 +19,10 @@ std::string TruncateCharacters(std::string_view text, std::size_t count);
 
 std::size_t CountCharacters(std::string_view text);
 
+// The code points of UTF-8 text, a malformed sequence as U+FFFD, and back.
+std::u32string CodePoints(std::string_view utf8);
+std::string ToUtf8(std::u32string_view text);
+
 // Between the toolkit's UTF-16 and UTF-8, unit for unit: a leading U+FEFF is a character, not a
 // byte order mark, and a lone surrogate reads as U+FFFD, one unit for one.
 std::string ToUtf8(std::u16string_view text);

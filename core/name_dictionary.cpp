@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <istream>
 #include <iterator>
 #include <memory>
@@ -12,7 +13,6 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
 #include <unicode/ustring.h>
-#include <unicode/utf8.h>
 
 #include "core/characters.h"
 #include "core/name_characters.h"
@@ -29,16 +29,25 @@ bool InRange(unsigned char byte, unsigned char first, unsigned char last) {
 // EUC-JP's shapes: ASCII; a JIS X 0208 pair of 0xA1 to 0xFE; 0x8E before a half-width kana;
 // 0x8F before a JIS X 0212 pair.
 bool IsEucJp(std::string_view bytes) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080U;
   for (std::size_t i = 0; i < bytes.size();) {
+    // The glosses are ASCII: eight bytes at a time while no byte has its high bit set.
+    std::uint64_t eight = 0;
+    if (i + sizeof eight <= bytes.size()) {
+      std::memcpy(&eight, bytes.data() + i, sizeof eight);
+      if ((eight & kHighBits) == 0) {
+        i += sizeof eight;
+        continue;
+      }
+    }
     const auto at = [&](std::size_t k) {
       return i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
     };
     const unsigned char lead = at(0);
     if (lead < 0x80U) {
       i += 1;
-    } else if (InRange(lead, 0xA1, 0xFE) && InRange(at(1), 0xA1, 0xFE)) {
-      i += 2;
-    } else if (lead == 0x8EU && InRange(at(1), 0xA1, 0xDF)) {
+    } else if ((InRange(lead, 0xA1, 0xFE) && InRange(at(1), 0xA1, 0xFE)) ||
+               (lead == 0x8EU && InRange(at(1), 0xA1, 0xDF))) {
       i += 2;
     } else if (lead == 0x8FU && InRange(at(1), 0xA1, 0xFE) && InRange(at(2), 0xA1, 0xFE)) {
       i += 3;
@@ -69,7 +78,7 @@ std::optional<std::string> DecodeEucJp(std::string_view bytes) {
     return std::nullopt;
   }
   // Two EUC-JP bytes are at most three of UTF-8, one is one.
-  std::string utf8(bytes.size() * 3 / 2 + 4, '\0');
+  std::string utf8((bytes.size() * 3 / 2) + 4, '\0');
   UErrorCode status = U_ZERO_ERROR;
   ucnv_reset(converter.get());
   const int32_t size =
@@ -222,7 +231,8 @@ Gathered GatherForms(std::span<const RawLine> lines) {
 // The lines of each written form together. Decoding and counting are most of the load's work, so
 // the forms are shared among the processors, each taking whole forms.
 std::vector<Gathered> Gather(std::vector<RawLine>& lines) {
-  std::ranges::stable_sort(lines, {}, &RawLine::written);
+  // The order of a form's lines does not matter: its readings are sorted once gathered.
+  std::ranges::sort(lines, {}, &RawLine::written);
   const std::size_t parts = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
   std::vector<std::span<const RawLine>> runs;
   for (std::size_t part = 1, begin = 0; part <= parts; ++part) {
@@ -352,7 +362,7 @@ class RawLines {
   }
 
   // Views into what was kept, which no longer grows.
-  std::vector<RawLine> lines() const {
+  [[nodiscard]] std::vector<RawLine> lines() const {
     std::vector<RawLine> lines;
     lines.reserve(offsets_.size());
     const std::string_view kept = kept_;
@@ -420,8 +430,15 @@ DictionaryLoad LoadNameDictionary(std::istream& eucJp, const LoadProgress& progr
   return load;
 }
 
+std::size_t NameDictionary::KanaRankIndex(Sexes sexes) {
+  if (sexes == kBoy) {
+    return 1;
+  }
+  return sexes == kGirl ? 2 : 0;
+}
+
 std::span<const std::uint32_t> NameDictionary::kanaRanks(Sexes sexes) const {
-  return kanaRanks_.at(sexes == kBoy ? 1 : sexes == kGirl ? 2 : 0);
+  return kanaRanks_.at(KanaRankIndex(sexes));
 }
 
 void NameDictionary::rankInKanaOrder() {
@@ -431,7 +448,7 @@ void NameDictionary::rankInKanaOrder() {
 }
 
 void NameDictionary::rankInKanaOrder(Sexes sexes) {
-  std::vector<std::uint32_t>& ranks = kanaRanks_.at(sexes == kBoy ? 1 : sexes == kGirl ? 2 : 0);
+  std::vector<std::uint32_t>& ranks = kanaRanks_.at(KanaRankIndex(sexes));
   ranks.resize(names_.size());
   if (sexes == (kBoy | kGirl)) {  // the order the names are stored in
     std::iota(ranks.begin(), ranks.end(), 0U);
@@ -460,23 +477,15 @@ std::string NameDictionaryPath() {
 }
 
 std::string FoldKana(std::string_view text) {
-  std::string folded;
-  folded.reserve(text.size());
-  for (std::int32_t i = 0; i < static_cast<std::int32_t>(text.size());) {
-    UChar32 c = 0;
-    U8_NEXT(text.data(), i, static_cast<std::int32_t>(text.size()), c);
-    if ((c >= 0x30A1 && c <= 0x30F6) || c == 0x30FD || c == 0x30FE) {
-      c -= 0x60;  // ァ to ヶ, ヽ and ヾ: the hiragana of the same sound
+  constexpr char32_t kKanaDistance = U'ァ' - U'ぁ';
+  std::u32string folded = CodePoints(text);
+  for (char32_t& c : folded) {
+    // ァ to ヶ, ヽ and ヾ: the hiragana of the same sound
+    if ((c >= U'ァ' && c <= U'ヶ') || c == U'ヽ' || c == U'ヾ') {
+      c -= kKanaDistance;
     }
-    if (c < 0) {
-      c = 0xFFFD;
-    }
-    std::array<char, U8_MAX_LENGTH> bytes{};
-    std::int32_t size = 0;
-    U8_APPEND_UNSAFE(bytes.data(), size, c);
-    folded.append(bytes.data(), static_cast<std::size_t>(size));
   }
-  return folded;
+  return ToUtf8(folded);
 }
 
 }  // namespace quendrel

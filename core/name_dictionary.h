@@ -69,6 +69,7 @@ class NameDictionary {
   friend DictionaryLoad LoadNameDictionary(std::istream&, const LoadProgress&);
   void rankInKanaOrder();
   void rankInKanaOrder(Sexes sexes);
+  static std::size_t KanaRankIndex(Sexes sexes);
   // What the names and readings view; a vector keeps its buffer when it moves.
   std::vector<char> text_;
   std::vector<GivenNameReading> readings_;

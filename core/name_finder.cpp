@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <numeric>
+#include <utility>
 
 #include "core/characters.h"
 
@@ -59,7 +60,7 @@ struct PreparedFilter {
     const unsigned length = traits & kLengthBits;
     const auto sexes = static_cast<Sexes>(traits >> kSexesShift);
     if ((filter.nameCharactersOnly && (traits & kNameCharactersOnlyBit) == 0) ||
-        (filter.length != 0 && static_cast<unsigned>(filter.length) != length) ||
+        (filter.length != 0 && std::cmp_not_equal(filter.length, length)) ||
         (sexes & SexesOf(filter.sex)) == 0) {
       return false;
     }
@@ -153,8 +154,10 @@ KeyPart Place(std::uint32_t place) {
 
 KeyPart Ascending(std::int32_t value, bool ascending) {
   constexpr std::int32_t kOffset = 1 << 15;
-  const auto shifted = static_cast<std::uint32_t>(std::clamp(value + kOffset, 0, 2 * kOffset - 1));
-  return {ascending ? shifted : 2 * kOffset - 1 - shifted, 16};
+  constexpr std::uint32_t kTop = (std::uint32_t{1} << 16U) - 1;
+  const auto shifted =
+      static_cast<std::uint32_t>(std::clamp(value + kOffset, 0, (2 * kOffset) - 1));
+  return {ascending ? shifted : kTop - shifted, 16};
 }
 
 std::uint32_t IndexOf(std::uint64_t key) {

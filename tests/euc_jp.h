@@ -16,7 +16,7 @@ inline std::string EucJp(std::string_view utf8) {
   const std::unique_ptr<UConverter, decltype(&ucnv_close)> converter{ucnv_open("EUC-JP", &status),
                                                                      &ucnv_close};
   const icu::UnicodeString text = icu::UnicodeString::fromUTF8(utf8);
-  std::string bytes(static_cast<std::size_t>(text.length()) * 3 + 1, '\0');
+  std::string bytes((static_cast<std::size_t>(text.length()) * 3) + 1, '\0');
   const int32_t size =
       ucnv_fromUChars(converter.get(), bytes.data(), static_cast<int32_t>(bytes.size()),
                       text.getBuffer(), text.length(), &status);

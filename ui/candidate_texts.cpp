@@ -69,7 +69,7 @@ std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateC
 }
 
 std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column) {
-  const std::string cell = CandidateCell(list, row, column);
+  std::string cell = CandidateCell(list, row, column);
   if (column < CandidateColumn::Tenkaku) {
     return cell;
   }
@@ -89,11 +89,15 @@ std::string CandidateSpeech(const CandidateList& list, std::size_t row) {
 }
 
 std::string MatchCount(std::size_t count) {
-  std::string digits = std::to_string(count);
-  for (std::size_t at = digits.size(); at > 3; at -= 3) {
-    digits.insert(at - 3, ",");
+  const std::string digits = std::to_string(count);
+  std::string grouped;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i != 0 && (digits.size() - i) % 3 == 0) {
+      grouped.push_back(',');
+    }
+    grouped.push_back(digits[i]);
   }
-  return digits.append("件");
+  return grouped.append("件");
 }
 
 std::string_view RankingRule() {

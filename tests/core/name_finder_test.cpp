@@ -23,8 +23,9 @@ class CandidateListTest : public testing::Test {
   }
 
   // Each row as its name, score and 人格's trend score.
-  std::vector<std::string> rows() const {
+  [[nodiscard]] std::vector<std::string> rows() const {
     std::vector<std::string> rows;
+    rows.reserve(list_.size());
     for (std::size_t row = 0; row < list_.size(); ++row) {
       const Candidate& c = list_[row];
       rows.push_back(std::string{list_.name(row).written} + " " + std::to_string(c.score) + " " +
@@ -79,6 +80,7 @@ TEST_F(CandidateListTest, FiltersAsAsked) {
   for (const FilterCase& c : cases) {
     list_.setFilter(c.filter);
     std::vector<std::string_view> names;
+    names.reserve(list_.size());
     for (std::size_t row = 0; row < list_.size(); ++row) {
       names.push_back(list_.name(row).written);
     }
@@ -111,6 +113,7 @@ TEST_F(CandidateListTest, OrdersByAColumnWithTheRankBreakingTies) {
   for (const OrderCase& c : cases) {
     list_.setOrder(c.order, c.ascending);
     std::vector<std::string_view> first;
+    first.reserve(c.first.size());
     for (std::size_t row = 0; row < c.first.size(); ++row) {
       first.push_back(list_.name(row).written);
     }

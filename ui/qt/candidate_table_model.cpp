@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/candidate_table_model.h"
 
+#include <utility>
+
 #include "ui/candidate_texts.h"
 #include "ui/qt/qt_strings.h"
 
@@ -54,7 +56,7 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || section < 0 ||
-      section >= static_cast<int>(kCandidateColumns.size())) {
+      std::cmp_greater_equal(section, kCandidateColumns.size())) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
   const CandidateColumn column = ColumnAt(section);
@@ -71,7 +73,7 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
 }
 
 void CandidateTableModel::sort(int column, Qt::SortOrder order) {
-  if (column < 0 || column >= static_cast<int>(kCandidateColumns.size())) {
+  if (column < 0 || std::cmp_greater_equal(column, kCandidateColumns.size())) {
     return;
   }
   const CandidateOrder by = kCandidateColumns.at(static_cast<std::size_t>(column)).order;

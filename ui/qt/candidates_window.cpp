@@ -4,7 +4,7 @@
 #include <fstream>
 #include <utility>
 
-#if defined(__GLIBC__)
+#ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
@@ -91,7 +91,7 @@ void FitColumns(QTableView& table) {
 // What the reading of the dictionary leaves behind in glibc's arenas, the helper threads' too,
 // goes back to the system, so that the window costs what its list holds.
 void ReturnFreedMemory() {
-#if defined(__GLIBC__)
+#ifdef __GLIBC__
   malloc_trim(0);
 #endif
 }
@@ -156,15 +156,14 @@ void CandidatesWindow::createControls() {
   nameCharactersOnly_ = new QCheckBox(QStringLiteral("名前に使える字だけ(&O)"), this);
   nameCharactersOnly_->setChecked(true);
   filters->addWidget(nameCharactersOnly_, 1, 4, 1, 2);
-  filters->setColumnStretch(3, 1);
+  filters->setColumnStretch(1, 1);
+  filters->setColumnStretch(3, 3);
 
   layout->addWidget(WrappedLabel(RankingRule(), this));
-  notes_ = WrappedLabel("", this);
+  notes_ = new QLabel(this);
+  notes_->setTextFormat(Qt::PlainText);
   notes_->setObjectName(QStringLiteral("notes"));
   layout->addWidget(notes_);
-  progress_ = new QProgressBar(this);
-  progress_->setAccessibleName(QStringLiteral("辞書の読み込み"));
-  layout->addWidget(progress_);
 
   model_ = new CandidateTableModel(this);
   table_ = new QTableView(this);
@@ -184,6 +183,9 @@ void CandidatesWindow::createControls() {
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("count"));
   heading->addWidget(count_, 1);
+  progress_ = new QProgressBar(this);
+  progress_->setAccessibleName(QStringLiteral("辞書の読み込み"));
+  heading->addWidget(progress_, 3);
   layout->addLayout(heading);
   layout->addWidget(table_, 1);
 

@@ -44,7 +44,7 @@ class CandidatesWindowTest : public ::testing::Test {
     return *window_.candidates();
   }
 
-  [[nodiscard]] QString cell(const CandidatesWindow& candidates, int row, int column) const {
+  static QString cell(const CandidatesWindow& candidates, int row, int column) {
     const QAbstractItemModel& model = *candidates.table()->model();
     return model.data(model.index(row, column)).toString();
   }

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// The name candidates over the installed dictionary: reading it whole and ranking every name for
+// a surname, a filter change over the full list, and what the window's list costs in memory.
+#include <fstream>
+#include <string>
+
+#include <QAction>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include "core/name_finder.h"
+#include "ui/qt/candidates_window.h"
+#include "ui/qt/main_window_view.h"
+
+namespace quendrel {
+namespace {
+
+std::optional<DictionaryLoad> Load() {
+  std::ifstream file{NameDictionaryPath(), std::ios::binary};
+  if (!file) {
+    return std::nullopt;
+  }
+  return LoadNameDictionary(file);
+}
+
+// What the window does between its first showing and its first list: read, parse, count every
+// name's characters, then read each with the surname and rank them.
+void BM_ReadDictionaryAndRank(benchmark::State& state) {
+  for (auto _ : state) {
+    std::optional<DictionaryLoad> load = Load();
+    if (!load) {
+      state.SkipWithError("no dictionary: apt install enamdict");
+      return;
+    }
+    CandidateList list{load->names};
+    list.setSurname(CountNameStrokes(SplitName("佐藤")));
+    benchmark::DoNotOptimize(list.size());
+    state.counters.insert_or_assign("names", static_cast<double>(load->names.size()));
+  }
+}
+
+// One change of each filter in turn, over the whole list, as typing them would make.
+void BM_FilterChange(benchmark::State& state) {
+  const std::optional<DictionaryLoad> load = Load();
+  if (!load) {
+    state.SkipWithError("no dictionary: apt install enamdict");
+    return;
+  }
+  CandidateList list{load->names};
+  list.setSurname(CountNameStrokes(SplitName("佐藤")));
+  const std::array<CandidateFilter, 6> filters = {{
+      {SexChoice::Girl, 0, "", "", true},
+      {SexChoice::Girl, 2, "", "", true},
+      {SexChoice::Girl, 2, "ひ", "", true},
+      {SexChoice::Girl, 2, "ひ", "陽", true},
+      {SexChoice::Boy, 0, "", "", false},
+      {SexChoice::Either, 0, "", "", true},
+  }};
+  std::size_t next = 0;
+  for (auto _ : state) {
+    list.setFilter(filters.at(next++ % filters.size()));
+    benchmark::DoNotOptimize(list.size());
+  }
+}
+
+long ResidentKiB() {
+  std::ifstream status{"/proc/self/status"};
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("VmRSS:")) {
+      return std::stol(line.substr(6));
+    }
+  }
+  return 0;
+}
+
+// The resident memory the open window adds to the main window, with the whole list loaded.
+void BM_CandidatesWindowMemory(benchmark::State& state) {
+  for (auto _ : state) {
+    MainWindowView window;
+    window.show();
+    QTest::qWait(200);
+    const long before = ResidentKiB();
+    window.candidatesAction()->trigger();
+    if (!QTest::qWaitFor([&window] { return window.candidates()->loaded(); }, 20000)) {
+      state.SkipWithError("the dictionary was not read");
+      return;
+    }
+    QTest::qWait(200);
+    state.counters.insert_or_assign("added_MiB",
+                                    static_cast<double>(ResidentKiB() - before) / 1024);
+  }
+}
+
+BENCHMARK(BM_ReadDictionaryAndRank)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CandidatesWindowMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+}  // namespace quendrel
