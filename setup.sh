@@ -10,11 +10,12 @@ cd "$(dirname "$0")"
 
 # One list for every release. The program's build, and what the package depends on or
 # recommends: the IPA font the layout is measured for, VL Gothic for the characters of names it
-# lacks, Qt's Wayland platform and Qt's own texts in the user's language.
+# lacks, Qt's Wayland platform, Qt's own texts in the user's language, and ENAMDICT, whose given
+# names the name candidates window lists.
 run_packages="
   make g++ cmake ninja-build pkg-config
   libicu-dev qt6-base-dev qt6-svg-dev qt6-wayland qt6-translations-l10n
-  fonts-ipafont-gothic fonts-vlgothic
+  fonts-ipafont-gothic fonts-vlgothic enamdict
 "
 # The test bench. adwaita-qt6 brings the styles that GNOME users choose, for the tests that draw
 # the window in every installed style, and qt6-gtk-platformtheme the GTK theme's palettes that a

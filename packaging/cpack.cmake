@@ -27,7 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
 # Without Qt's Wayland platform the window cannot open in a session that offers only Wayland;
 # without Qt's catalogues its own texts (a text box's context menu) stay English in a Japanese
-# locale; and the IPA fonts lack characters that names use, such as 𠮷, which VL Gothic has.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-vlgothic")
+# locale; the IPA fonts lack characters that names use, such as 𠮷, which VL Gothic has; and
+# the name candidates window lists the names of ENAMDICT, which it reads from enamdict.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n, fonts-vlgothic, enamdict")
 
 include(CPack)
