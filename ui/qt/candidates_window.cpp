@@ -43,9 +43,12 @@ constexpr std::array<std::pair<SexChoice, std::string_view>, 3> kSexChoices = {{
 }};
 constexpr std::array<std::string_view, 4> kLengthChoices = {"すべて", "1文字", "2文字", "3文字"};
 
+// A caption with its access key, "姓(&S)"; a screen reader hears it without the key's letter, as
+// it announces the key itself.
 QLabel* BuddyLabel(std::string_view caption, QWidget* buddy, QWidget* parent) {
   auto* label = new QLabel(ToQString(caption), parent);
   label->setBuddy(buddy);
+  label->setAccessibleName(ToQString(caption.substr(0, caption.find("(&"))));
   return label;
 }
 
@@ -104,6 +107,11 @@ CandidatesWindow::CandidatesWindow(Appraise appraise, Contrast contrast, QWidget
   setObjectName(QStringLiteral("名前の候補"));
   // Closing the main window still ends the program while this one is open.
   setAttribute(Qt::WA_QuitOnClose, false);
+  // The desktop's size in the main window's Japanese family, so that kanji take their Japanese
+  // forms in every locale; fontconfig would otherwise choose by the user's language.
+  QFont japanese = QApplication::font();
+  japanese.setFamily(FontFor({}).family());
+  setFont(japanese);
   createControls();
   setContrast(contrast);
   // Wide enough for every column of a three-character name with a few readings.

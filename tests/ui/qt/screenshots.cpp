@@ -2,6 +2,7 @@
 // Renders the main window and the About dialog to PNG files, driving them as a user would; once
 // more under a dark theme's palette and under the Adwaita style; or in high contrast alone.
 #include <cstdio>
+#include <fstream>
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include "tests/ui/qt/dark_palette.h"
 #include "tests/ui/qt/portal_stand_in.h"
 #include "tests/ui/qt/typing.h"
+#include "core/name_dictionary.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/candidates_window.h"
 #include "ui/qt/main_window_view.h"
@@ -44,8 +46,12 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
 }
 
 // 「名前の候補」 for 佐藤 and girls, once the dictionary is read: the installed one, or the file
-// QUENDREL_ENAMDICT names.
+// QUENDREL_ENAMDICT names. Without one there is no list to show, and no picture.
 bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const QString& name) {
+  if (!std::ifstream{quendrel::NameDictionaryPath()}) {
+    std::printf("no name dictionary (enamdict) to read: no %s\n", qPrintable(name));
+    return true;
+  }
   window.candidatesAction()->trigger();
   quendrel::CandidatesWindow& candidates = *window.candidates();
   if (!QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 20000)) {
