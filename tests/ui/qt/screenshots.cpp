@@ -14,10 +14,10 @@
 #include <QTableView>
 #include <QTest>
 
+#include "core/name_dictionary.h"
 #include "tests/ui/qt/dark_palette.h"
 #include "tests/ui/qt/portal_stand_in.h"
 #include "tests/ui/qt/typing.h"
-#include "core/name_dictionary.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/candidates_window.h"
 #include "ui/qt/main_window_view.h"
