@@ -80,6 +80,12 @@ def read_unihan(path):
     return header, counts
 
 
+def closing(function, table):
+    """The end of a generated table and the function that hands it out."""
+    return ["};", "// clang-format on", "", "}  // namespace", "", function + " {",
+            f"  return {table};", "}", "", "}  // namespace quendrel", ""]
+
+
 def render(kanjidic2, unihan):
     kd_header, kd_counts, _ = kanjidic2
     uh_header, uh_counts = unihan
@@ -122,20 +128,7 @@ def render(kanjidic2, unihan):
     for start in range(0, len(rows), PER_LINE):
         chunk = rows[start : start + PER_LINE]
         lines.append("    " + " ".join(f"{{U'{c}', {n}}}," for c, n in chunk))
-    lines += [
-        "};",
-        "// clang-format on",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const SupplementaryEntry> SupplementaryTable() {",
-        "  return kEntries;",
-        "}",
-        "",
-        "}  // namespace quendrel",
-        "",
-    ]
-    return "\n".join(lines)
+    return "\n".join(lines + closing("std::span<const SupplementaryEntry> SupplementaryTable()", "kEntries"))
 
 
 def render_name_kanji(kanjidic2):
@@ -169,20 +162,7 @@ def render_name_kanji(kanjidic2):
     for start in range(0, len(rows), 2 * PER_LINE):
         chunk = rows[start : start + 2 * PER_LINE]
         lines.append("    " + " ".join(f"U'{c}'," for c in chunk))
-    lines += [
-        "};",
-        "// clang-format on",
-        "",
-        "}  // namespace",
-        "",
-        "std::span<const char32_t> NameKanji() {",
-        "  return kNameKanji;",
-        "}",
-        "",
-        "}  // namespace quendrel",
-        "",
-    ]
-    return "\n".join(lines)
+    return "\n".join(lines + closing("std::span<const char32_t> NameKanji()", "kNameKanji"))
 
 
 def read_committed(path):

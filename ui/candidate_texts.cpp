@@ -8,6 +8,17 @@ namespace {
 
 constexpr std::string_view kSeparator = "・";
 
+// The columns stand in the order of their CandidateOrder values, which index them.
+constexpr bool ColumnsInOrder() {
+  for (std::size_t i = 0; i < kCandidateColumns.size(); ++i) {
+    if (static_cast<std::size_t>(kCandidateColumns.at(i).column) != i) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(ColumnsInOrder());
+
 std::string JoinedCounts(const NameCounts& counts, std::uint8_t length) {
   std::string joined;
   for (std::size_t k = 0; k < length; ++k) {
@@ -33,44 +44,44 @@ std::string_view SexWord(Sexes sexes) {
 
 }  // namespace
 
-std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column) {
+std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateOrder column) {
   const Candidate& candidate = list[row];
   const NameDictionary::Name& name = list.name(row);
   const GridValues& grids = candidate.grids;
   switch (column) {
-    case CandidateColumn::Place:
+    case CandidateOrder::Rank:
       return std::to_string(list.place(row));
-    case CandidateColumn::Written:
+    case CandidateOrder::Written:
       return std::string{name.written};
-    case CandidateColumn::Reading:
+    case CandidateOrder::Reading:
       return ReadingsFor(name, list.filter().sex);
-    case CandidateColumn::Sex:
+    case CandidateOrder::Sex:
       return std::string{SexWord(SexesFor(name, list.filter().sex))};
-    case CandidateColumn::Strokes:
+    case CandidateOrder::Strokes:
       return JoinedCounts(name.counts, name.length);
-    case CandidateColumn::Tenkaku:
+    case CandidateOrder::Tenkaku:
       return std::to_string(grids.Tenkaku);
-    case CandidateColumn::Jinkaku:
+    case CandidateOrder::Jinkaku:
       return std::to_string(grids.Jinkaku);
-    case CandidateColumn::Chikaku:
+    case CandidateOrder::Chikaku:
       return std::to_string(grids.Chikaku);
-    case CandidateColumn::Gaikaku:
+    case CandidateOrder::Gaikaku:
       return std::to_string(grids.Gaikaku);
-    case CandidateColumn::Soukaku:
+    case CandidateOrder::Soukaku:
       return std::to_string(grids.Soukaku);
-    case CandidateColumn::Future:
+    case CandidateOrder::Future:
       return ThemeCell(grids, AppraisalTheme::Future);
-    case CandidateColumn::Work:
+    case CandidateOrder::Work:
       return ThemeCell(grids, AppraisalTheme::Work);
-    case CandidateColumn::Relations:
+    case CandidateOrder::Relations:
       return ThemeCell(grids, AppraisalTheme::Relations);
   }
   return {};
 }
 
-std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column) {
+std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateOrder column) {
   std::string cell = CandidateCell(list, row, column);
-  if (column < CandidateColumn::Tenkaku) {
+  if (column < CandidateOrder::Tenkaku) {
     return cell;
   }
   return std::string{kCandidateColumns.at(static_cast<std::size_t>(column)).header}
@@ -81,7 +92,7 @@ std::string CandidateCellHeard(const CandidateList& list, std::size_t row, Candi
 std::string CandidateSpeech(const CandidateList& list, std::size_t row) {
   std::string said;
   for (const CandidateColumnDefinition& definition : kCandidateColumns) {
-    if (definition.column != CandidateColumn::Place) {
+    if (definition.column != CandidateOrder::Rank) {
       said.append(said.empty() ? "" : " ").append(CandidateCellHeard(list, row, definition.column));
     }
   }

@@ -15,51 +15,35 @@ namespace quendrel {
 // The main window's menu item that opens the window, under メニュー（&M） before 終了(&X).
 inline constexpr std::string_view kCandidatesMenuItem = "名前の候補(&N)…";
 
-enum class CandidateColumn : std::uint8_t {
-  Place,
-  Written,
-  Reading,
-  Sex,
-  Strokes,
-  Tenkaku,
-  Jinkaku,
-  Chikaku,
-  Gaikaku,
-  Soukaku,
-  Future,
-  Work,
-  Relations,
-};
-
+// A column, which is also what a click on its header orders the list by, and its header.
 struct CandidateColumnDefinition {
-  CandidateColumn column;
+  CandidateOrder column;
   std::string_view header;
-  CandidateOrder order;  // what a click on its header orders the list by
 };
 
 inline constexpr std::array<CandidateColumnDefinition, 13> kCandidateColumns = {{
-    {CandidateColumn::Place, "順位", CandidateOrder::Rank},
-    {CandidateColumn::Written, "名前", CandidateOrder::Written},
-    {CandidateColumn::Reading, "よみ", CandidateOrder::Reading},
-    {CandidateColumn::Sex, "性別", CandidateOrder::Sex},
-    {CandidateColumn::Strokes, "画数", CandidateOrder::Strokes},
-    {CandidateColumn::Tenkaku, "天格", CandidateOrder::Tenkaku},
-    {CandidateColumn::Jinkaku, "人格", CandidateOrder::Jinkaku},
-    {CandidateColumn::Chikaku, "地格", CandidateOrder::Chikaku},
-    {CandidateColumn::Gaikaku, "外格", CandidateOrder::Gaikaku},
-    {CandidateColumn::Soukaku, "総格", CandidateOrder::Soukaku},
-    {CandidateColumn::Future, "未来", CandidateOrder::Future},
-    {CandidateColumn::Work, "仕事", CandidateOrder::Work},
-    {CandidateColumn::Relations, "対人", CandidateOrder::Relations},
+    {CandidateOrder::Rank, "順位"},
+    {CandidateOrder::Written, "名前"},
+    {CandidateOrder::Reading, "よみ"},
+    {CandidateOrder::Sex, "性別"},
+    {CandidateOrder::Strokes, "画数"},
+    {CandidateOrder::Tenkaku, "天格"},
+    {CandidateOrder::Jinkaku, "人格"},
+    {CandidateOrder::Chikaku, "地格"},
+    {CandidateOrder::Gaikaku, "外格"},
+    {CandidateOrder::Soukaku, "総格"},
+    {CandidateOrder::Future, "未来"},
+    {CandidateOrder::Work, "仕事"},
+    {CandidateOrder::Relations, "対人"},
 }};
 
 // A cell as the list shows it: the counts as 「12・12」, a theme row as its fortune's name and
 // trend (「躍進運 急上昇」), or 「なし」 for a number with no fortune.
-std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column);
+std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateOrder column);
 
 // A cell as a screen reader hears it: a number or a theme row with its caption first
 // ("天格 25", "未来 躍進運 急上昇"); a name, its readings and its counts are clear without.
-std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column);
+std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateOrder column);
 
 // A row as one line for a screen reader: "陽葵 ひまり 女の子 12・12 天格 … 未来 躍進運 急上昇 …".
 std::string CandidateSpeech(const CandidateList& list, std::size_t row);
