@@ -74,8 +74,12 @@ QPalette PaletteFor(Contrast contrast) {
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
       palette.setColor(role, black);
     }
-    palette.setColor(QPalette::PlaceholderText, QColor{80, 80, 80});  // 7.9:1
-    palette.setColor(QPalette::Highlight, QColor{0, 0, 140});         // white on it 14:1
+    const QColor grey{80, 80, 80};  // 8.1:1, for what is not yet to be used
+    palette.setColor(QPalette::PlaceholderText, grey);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+      palette.setColor(QPalette::Disabled, role, grey);
+    }
+    palette.setColor(QPalette::Highlight, QColor{0, 0, 140});  // white on it 15:1
     palette.setColor(QPalette::HighlightedText, white);
   }
   return palette;
