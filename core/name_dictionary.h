@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/dictionary_line.h"
 #include "core/name_strokes.h"
 
 // The given names of ENAMDICT, the Electronic Dictionary Research and Development Group's
@@ -20,24 +21,6 @@
 // gloss may start with tags; m, f and g mark a given name (g: of either sex), the others a surname,
 // a place, a company and so on.
 namespace quendrel {
-
-// Who a reading is given to, as bits: a g tag sets both.
-using Sexes = std::uint8_t;
-inline constexpr Sexes kBoy = 1;
-inline constexpr Sexes kGirl = 2;
-
-// One line, decoded to UTF-8.
-struct DictionaryLine {
-  enum class Kind : std::uint8_t { GivenName, OtherEntry, Unreadable };
-  Kind kind = Kind::Unreadable;
-  std::string written;
-  std::string reading;  // the written form itself where the line gives no reading
-  Sexes sexes = 0;
-};
-
-// A line without its newline. Unreadable: not of the entry's form, or bytes that are not EUC-JP.
-// Only a given name's written form and reading are decoded.
-DictionaryLine ParseDictionaryLine(std::string_view eucJp);
 
 struct GivenNameReading {
   std::string_view kana;

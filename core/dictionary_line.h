@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// One line of ENAMDICT as Debian's enamdict ships it: EUC-JP, "陽葵 [ひまり] /(f) Himari/", or
+// "さくら /(f) Sakura/" for a name written in kana alone. Each gloss may start with tags; m, f and
+// g mark a given name (g: of either sex), the others a surname, a place, a company and so on.
+namespace quendrel {
+
+// Who a reading is given to, as bits: a g tag sets both.
+using Sexes = std::uint8_t;
+inline constexpr Sexes kBoy = 1;
+inline constexpr Sexes kGirl = 2;
+
+// One line, decoded to UTF-8.
+struct DictionaryLine {
+  enum class Kind : std::uint8_t { GivenName, OtherEntry, Unreadable };
+  Kind kind = Kind::Unreadable;
+  std::string written;
+  std::string reading;  // the written form itself where the line gives no reading
+  Sexes sexes = 0;
+};
+
+// A line without its newline. Unreadable: not of the entry's form, or bytes that are not EUC-JP.
+// Only a given name's written form and reading are decoded.
+DictionaryLine ParseDictionaryLine(std::string_view eucJp);
+
+// A given name's line as it stands in the file; decoded only once its form is known to be new.
+struct RawLine {
+  std::string_view written, reading;
+  Sexes sexes;
+};
+
+// The line's parts as the file holds them, with no decoding; none where the line cannot be read.
+std::optional<RawLine> ReadLine(std::string_view eucJp);
+
+// EUC-JP as UTF-8; none where a code has no character.
+std::optional<std::string> DecodeEucJp(std::string_view bytes);
+
+}  // namespace quendrel
