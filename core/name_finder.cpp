@@ -164,6 +164,18 @@ std::uint32_t IndexOf(std::uint64_t key) {
   return static_cast<std::uint32_t>(key & kIndexMask);
 }
 
+Candidate ReadCandidate(const NameDictionary& dictionary, std::uint32_t name,
+                        const NameCounts& surname) {
+  const NameReading reading = ReadName(surname, dictionary[name].counts);
+  const Appraisal appraisal = Appraise(reading.grids);
+  int score = 0;
+  for (const auto& theme : appraisal.themes) {
+    score += TrendScore(theme);
+  }
+  return {name, 0, reading.grids, static_cast<std::int8_t>(score),
+          static_cast<std::int8_t>(TrendScore(appraisal.personality))};
+}
+
 }  // namespace
 
 int TrendScore(const std::optional<FortuneEntry>& fortune) {
@@ -183,22 +195,6 @@ int TrendScore(const std::optional<FortuneEntry>& fortune) {
       return -2;
   }
   return kNoFortuneScore;
-}
-
-Candidate ReadCandidate(const NameDictionary& dictionary, std::uint32_t name,
-                        const NameCounts& surname) {
-  const NameReading reading = ReadName(surname, dictionary[name].counts);
-  const Appraisal appraisal = Appraise(reading.grids);
-  int score = 0;
-  for (const auto& theme : appraisal.themes) {
-    score += TrendScore(theme);
-  }
-  return {name, 0, reading.grids, static_cast<std::int8_t>(score),
-          static_cast<std::int8_t>(TrendScore(appraisal.personality))};
-}
-
-bool Matches(const NameDictionary::Name& name, const CandidateFilter& filter) {
-  return PreparedFilter{filter}.passes(TraitsOf(name), name);
 }
 
 Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex) {

@@ -26,9 +26,6 @@ struct Candidate {
   std::int8_t personality = 0;  // of 人格's number
 };
 
-Candidate ReadCandidate(const NameDictionary& dictionary, std::uint32_t name,
-                        const NameCounts& surname);
-
 enum class SexChoice : std::uint8_t { Either, Boy, Girl };
 
 struct CandidateFilter {
@@ -40,8 +37,6 @@ struct CandidateFilter {
 
   friend bool operator==(const CandidateFilter&, const CandidateFilter&) = default;
 };
-
-bool Matches(const NameDictionary::Name& name, const CandidateFilter& filter);
 
 // The readings of a name for the chosen sex, joined by "・", and whom those readings are given to.
 std::string ReadingsFor(const NameDictionary::Name& name, SexChoice sex);

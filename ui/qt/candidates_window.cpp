@@ -253,17 +253,13 @@ void CandidatesWindow::startLoading() {
       QMetaObject::invokeMethod(
           progress_, [this, percent] { progress_->setValue(percent); }, Qt::QueuedConnection);
     };
-    auto load = std::make_unique<DictionaryLoad>(LoadNameDictionary(stream, report));
-    QMetaObject::invokeMethod(
-        this,
-        [this, taken = std::shared_ptr<DictionaryLoad>(std::move(load))]() mutable {
-          take(std::make_unique<DictionaryLoad>(std::move(*taken)));
-        },
-        Qt::QueuedConnection);
+    // Shared, as the queued call is copied on its way to the window's thread.
+    auto load = std::make_shared<const DictionaryLoad>(LoadNameDictionary(stream, report));
+    QMetaObject::invokeMethod(this, [this, load] { take(load); }, Qt::QueuedConnection);
   }};
 }
 
-void CandidatesWindow::take(std::unique_ptr<DictionaryLoad> load) {
+void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
   loader_.join();
   load_ = std::move(load);
   ReturnFreedMemory();

@@ -51,7 +51,7 @@ class CandidatesWindow final : public QWidget {
  private:
   void createControls();
   void startLoading();
-  void take(std::unique_ptr<DictionaryLoad> load);
+  void take(std::shared_ptr<const DictionaryLoad> load);
   void applySurname();
   void applyFilter();
   void appraiseCurrent();
@@ -72,7 +72,7 @@ class CandidatesWindow final : public QWidget {
   QPushButton* appraiseButton_ = nullptr;
   CandidateTableModel* model_ = nullptr;
 
-  std::unique_ptr<DictionaryLoad> load_;
+  std::shared_ptr<const DictionaryLoad> load_;
   std::optional<CandidateList> list_;
   // Joined before the widgets go, so that it never reports to a window that is gone.
   std::jthread loader_;
