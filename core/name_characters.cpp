@@ -2,9 +2,15 @@
 #include "core/name_characters.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/characters.h"
+#include "core/name_dictionary.h"
+#include "core/name_strokes.h"
 
 namespace quendrel {
 namespace {
@@ -13,14 +19,76 @@ struct Range {
   char32_t first, last;
 };
 
-// The hiragana ぁ to ゖ, ゝ ゞ, the katakana ァ to ヺ, ー ヽ ヾ, and 々.
-constexpr Range kNameKana[] = {
-    {U'\u3041', U'\u3096'}, {U'\u309D', U'\u309E'}, {U'\u30A1', U'\u30FA'},
-    {U'\u30FC', U'\u30FE'}, {U'\u3005', U'\u3005'},
+// The hiragana ぁ to ゖ and the katakana ァ to ヺ.
+constexpr Range kKana[] = {{U'\u3041', U'\u3096'}, {U'\u30A1', U'\u30FA'}};
+// ー and the repeat marks ゝ ゞ, ヽ ヾ and 々.
+constexpr Range kMarks[] = {{U'\u309D', U'\u309E'}, {U'\u30FC', U'\u30FE'}, {U'\u3005', U'\u3005'}};
+
+bool InRanges(std::span<const Range> ranges, char32_t c) {
+  return std::ranges::any_of(ranges, [c](Range r) { return c >= r.first && c <= r.last; });
+}
+
+// ヷ ヸ ヹ ヺ have no hiragana of their own: theirs is that of ワ ヰ ヱ ヲ with the voiced mark.
+std::string KanaSound(char32_t kana) {
+  constexpr char32_t kVoicedWaDistance = U'ヷ' - U'ワ';
+  if (kana >= U'ヷ' && kana <= U'ヺ') {
+    return FoldKana(ToUtf8(std::u32string{kana - kVoicedWaDistance})) + "\u3099";
+  }
+  return FoldKana(ToUtf8(std::u32string{kana}));
+}
+
+std::string_view FirstReading(std::string_view readings) {
+  return readings.substr(0, readings.find("・"));
+}
+
+// By the first reading, those without one last; UTF-8 compares in code-point order.
+bool InReadingOrder(const NameCharacter& a, const NameCharacter& b) {
+  const std::string_view first = FirstReading(a.readings);
+  const std::string_view second = FirstReading(b.readings);
+  return std::tuple{first.empty(), first, std::string_view{a.character}} <
+         std::tuple{second.empty(), second, std::string_view{b.character}};
+}
+
+struct CountIndex {
+  std::vector<std::string> kanaSounds;  // what the kana's entries view
+  std::vector<std::vector<NameCharacter>> byCount;
 };
 
-bool IsNameKana(char32_t c) {
-  return std::ranges::any_of(kNameKana, [c](Range r) { return c >= r.first && c <= r.last; });
+CountIndex IndexByCount() {
+  CountIndex index;
+  std::vector<NameCharacter> characters;
+  for (const NameKanjiEntry& entry : NameKanji()) {
+    characters.push_back({ToUtf8(std::u32string{entry.kanji}), entry.readings});
+  }
+  std::u32string kana;
+  for (const Range range : kKana) {
+    for (char32_t c = range.first; c <= range.last; ++c) {
+      kana.push_back(c);
+    }
+  }
+  std::ranges::transform(kana, std::back_inserter(index.kanaSounds), KanaSound);
+  for (std::size_t k = 0; k < kana.size(); ++k) {
+    characters.push_back({ToUtf8(kana.substr(k, 1)), index.kanaSounds[k]});
+  }
+  for (NameCharacter& c : characters) {
+    const auto strokes = static_cast<std::size_t>(
+        std::max(CountNameStrokes({c.character, "", ""}).strokes.front(), StrokeCount{0}));
+    if (strokes == 0) {
+      continue;
+    }
+    index.byCount.resize(std::max(index.byCount.size(), strokes + 1));
+    index.byCount[strokes].push_back(std::move(c));
+  }
+  for (std::vector<NameCharacter>& same : index.byCount) {
+    std::ranges::sort(same, InReadingOrder);
+  }
+  return index;
+}
+
+// Built on first use; a function-local static is built once even when threads race to it.
+const CountIndex& Index() {
+  static const CountIndex index = IndexByCount();
+  return index;
 }
 
 }  // namespace
@@ -31,7 +99,20 @@ bool IsNameCharacter(std::string_view character) {
     return false;
   }
   const char32_t c = form.front();
-  return IsNameKana(c) || std::ranges::binary_search(NameKanji(), c);
+  return InRanges(kKana, c) || InRanges(kMarks, c) ||
+         std::ranges::binary_search(NameKanji(), c, {}, &NameKanjiEntry::kanji);
+}
+
+std::span<const NameCharacter> NameCharactersWithCount(int strokes) {
+  const auto& byCount = Index().byCount;
+  if (strokes <= 0 || std::cmp_greater_equal(strokes, byCount.size())) {
+    return {};
+  }
+  return byCount[static_cast<std::size_t>(strokes)];
+}
+
+int LargestNameCharacterCount() {
+  return static_cast<int>(Index().byCount.size()) - 1;
 }
 
 }  // namespace quendrel

@@ -2,16 +2,36 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quendrel {
 
+struct NameKanjiEntry {
+  char32_t kanji;
+  std::string_view readings;  // in hiragana, "・" between
+};
+
 // The kanji allowed in a given name (the jōyō and jinmeiyō kanji), in normalisation form C and in
-// code-point order. Generated from KANJIDIC2.
-std::span<const char32_t> NameKanji();
+// code-point order, each with the readings used in names. Generated from KANJIDIC2.
+std::span<const NameKanjiEntry> NameKanji();
 
 // Whether a child may be named with this character (UTF-8, one character as read): one of those
 // kanji, a hiragana, a katakana, ー, or one of the repeat marks 々 ゝ ゞ ヽ ヾ.
 bool IsNameCharacter(std::string_view character);
+
+struct NameCharacter {
+  std::string character;      // UTF-8
+  std::string_view readings;  // as NameKanji's; a kana's is its own sound in hiragana
+};
+
+// The characters a child may be named with (kanji, hiragana, katakana; not ー nor the repeat marks,
+// whose count depends on what precedes them) that count `strokes` as the first character of a
+// given name, by CountNameStrokes, ordered by their first reading in kana order, then by code
+// point; those without a reading come last.
+std::span<const NameCharacter> NameCharactersWithCount(int strokes);
+
+// The largest count among those characters.
+int LargestNameCharacterCount();
 
 }  // namespace quendrel

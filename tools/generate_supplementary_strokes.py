@@ -1,11 +1,11 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Writes core/supplementary_stroke_table.cpp, the stroke counts asked for the characters that the
-built-in table lacks, and core/name_kanji_table.cpp, the kanji allowed in a given name, from the
-data that Debian ships:
+built-in table lacks, and core/name_kanji_table.cpp, the kanji allowed in a given name with the
+readings used in names, from the data that Debian ships:
 
-  KANJIDIC2 (package kanjidic-xml): the first stroke count of every kanji it holds, and its grades
-    (1 to 6 and 8 are the jōyō kanji, 9 and 10 the jinmeiyō kanji);
+  KANJIDIC2 (package kanjidic-xml): the first stroke count of every kanji it holds, its grades
+    (1 to 6 and 8 are the jōyō kanji, 9 and 10 the jinmeiyō kanji) and its readings;
   Unihan (package unicode-data): kTotalStrokes, its first value, for the ideographs KANJIDIC2 lacks.
 
   generate_supplementary_strokes.py [--kanjidic2 FILE] [--unihan FILE] STROKES NAME_KANJI
@@ -14,7 +14,8 @@ data that Debian ships:
 --check regenerates both tables and compares them with the committed files: byte for byte when the
 installed data are the versions their headers name, else only the counts of the kanji allowed in a
 given name and the set of those kanji, so that a newer release that changes one of those fails and
-is looked at. Python's standard library only.
+is looked at. Readings change with every release; another release's are counted, not compared.
+Python's standard library only.
 """
 
 import argparse
@@ -36,7 +37,9 @@ CORRECTIONS = {
 }
 VERSIONS = re.compile(r"^// Versions: (.*)$", re.MULTILINE)
 ENTRY = re.compile(r"\{U'(.+?)', (\d+)\}")
-NAME_KANJI = re.compile(r"U'(.)',")
+NAME_KANJI = re.compile(r"\{U'(.)', \"([^\"]*)\"\}")
+READING_SEPARATOR = "・"
+KATAKANA_TO_HIRAGANA = {code: code - (ord("ァ") - ord("ぁ")) for code in range(ord("ァ"), ord("ヶ") + 1)}
 UNICODE_VERSION = re.compile(r"^# Unicode [Vv]ersion:? (\S+)")
 
 
@@ -45,9 +48,26 @@ def nfc_stable(character):
     return unicodedata.normalize("NFC", character) == character
 
 
+def unique(readings):
+    """The readings once each, where each first occurs."""
+    return list(dict.fromkeys(readings))
+
+
+def name_readings(element):
+    """The readings of a kanji used in names, in hiragana: its nanori, or where it has none its kun
+    readings' stems (つ.ぐ gives つ; the marks of a prefix or suffix dropped), then its on readings."""
+    readings = [nanori.text for nanori in element.iter("nanori")]
+    if not readings:
+        kun = [r.text.split(".")[0] for r in element.iter("reading") if r.get("r_type") == "ja_kun"]
+        on = [r.text for r in element.iter("reading") if r.get("r_type") == "ja_on"]
+        readings = kun + on
+    return unique(r.replace("-", "").translate(KATAKANA_TO_HIRAGANA) for r in readings)
+
+
 def read_kanjidic2(path):
-    """The header's versions, the first stroke count of each kanji, and the kanji allowed in names."""
-    counts, name_kanji, header = {}, set(), {}
+    """The header's versions, the first stroke count and the readings used in names of each kanji,
+    and the kanji allowed in names."""
+    counts, readings, name_kanji, header = {}, {}, set(), {}
     with gzip.open(path) as stream:
         for _, element in ElementTree.iterparse(stream):
             if element.tag in ("file_version", "database_version", "date_of_creation"):
@@ -55,10 +75,11 @@ def read_kanjidic2(path):
             elif element.tag == "character":
                 literal = element.findtext("literal")
                 counts[literal] = int(element.find("misc/stroke_count").text)
+                readings[literal] = name_readings(element)
                 if element.findtext("misc/grade") in NAME_GRADES:
                     name_kanji.add(literal)
                 element.clear()
-    return header, counts, name_kanji
+    return header, counts, name_kanji, readings
 
 
 def read_unihan(path):
@@ -87,7 +108,7 @@ def closing(function, table):
 
 
 def render(kanjidic2, unihan):
-    kd_header, kd_counts, _ = kanjidic2
+    kd_header, kd_counts, *_ = kanjidic2
     uh_header, uh_counts = unihan
     table = {c: n for c, n in uh_counts.items() if nfc_stable(c)}
     table.update({c: n for c, n in kd_counts.items() if nfc_stable(c)})
@@ -131,11 +152,20 @@ def render(kanjidic2, unihan):
     return "\n".join(lines + closing("std::span<const SupplementaryEntry> SupplementaryTable()", "kEntries"))
 
 
+def merged_readings(name_kanji, readings):
+    """The allowed kanji as a name is compared with them, in normalisation form C, so that a
+    compatibility kanji such as 神 U+FA19 stands as the unified one it is read as, each with its
+    readings: the unified kanji's first, then those that only the compatibility one has."""
+    merged = {}
+    for kanji in sorted(name_kanji, key=lambda c: (not nfc_stable(c), ord(c))):
+        unified = unicodedata.normalize("NFC", kanji)
+        merged[unified] = unique(merged.get(unified, []) + readings.get(unified, []) + readings[kanji])
+    return sorted(merged.items(), key=lambda item: ord(item[0]))
+
+
 def render_name_kanji(kanjidic2):
-    """The allowed kanji as a name is compared with them: in normalisation form C, so that a
-    compatibility kanji such as 神 U+FA19 stands as the unified one it is read as."""
-    kd_header, _, name_kanji = kanjidic2
-    rows = sorted({unicodedata.normalize("NFC", c) for c in name_kanji}, key=ord)
+    kd_header, _, name_kanji, readings = kanjidic2
+    rows = merged_readings(name_kanji, readings)
     lines = [
         "// SPDX-License-Identifier: CC-BY-SA-4.0",
         "// Generated by tools/generate_supplementary_strokes.py; regenerate it rather than edit it.",
@@ -143,6 +173,10 @@ def render_name_kanji(kanjidic2):
         "// The kanji allowed in a given name, in code-point order: those that KANJIDIC2 grades 1 to 6",
         "// and 8 (the jōyō kanji) or 9 and 10 (the jinmeiyō kanji), in normalisation form C, as a name",
         f"// is compared in that form: {len(name_kanji)} kanji, {len(rows)} once normalised.",
+        "//",
+        "// Each with the readings used in names, in hiragana: KANJIDIC2's nanori, or for a kanji with",
+        "// none its kun readings (the stem before the okurigana) and then its on readings; each once,",
+        "// where it first occurs. A compatibility kanji's readings follow the unified one's.",
         "//",
         f"// KANJIDIC2 file_version {kd_header['file_version']}, database_version "
         f"{kd_header['database_version']}, created {kd_header['date_of_creation']},",
@@ -157,12 +191,10 @@ def render_name_kanji(kanjidic2):
         "namespace {",
         "",
         "// clang-format off",
-        "constexpr char32_t kNameKanji[] = {",
+        "constexpr NameKanjiEntry kNameKanji[] = {",
     ]
-    for start in range(0, len(rows), 2 * PER_LINE):
-        chunk = rows[start : start + 2 * PER_LINE]
-        lines.append("    " + " ".join(f"U'{c}'," for c in chunk))
-    return "\n".join(lines + closing("std::span<const char32_t> NameKanji()", "kNameKanji"))
+    lines += [f'    {{U\'{kanji}\', "{READING_SEPARATOR.join(kana)}"}},' for kanji, kana in rows]
+    return "\n".join(lines + closing("std::span<const NameKanjiEntry> NameKanji()", "kNameKanji"))
 
 
 def read_committed(path):
@@ -202,14 +234,19 @@ def check_name_kanji(committed_path, generated):
     committed = read_committed(committed_path)
     if same_versions(committed, generated, committed_path):
         return
-    old, new = set(NAME_KANJI.findall(committed)), set(NAME_KANJI.findall(generated))
+    old, new = dict(NAME_KANJI.findall(committed)), dict(NAME_KANJI.findall(generated))
     versions = VERSIONS.search(generated).group(1)
-    if old != new:
+    if old.keys() != new.keys():
         sys.exit(
             f"{committed_path}: the name kanji differ in {versions}: "
-            f"added {''.join(sorted(new - old))}, gone {''.join(sorted(old - new))}"
+            f"added {''.join(sorted(new.keys() - old.keys()))}, "
+            f"gone {''.join(sorted(old.keys() - new.keys()))}"
         )
-    print(f"{committed_path}: the same {len(new)} name kanji in {versions}")
+    read_otherwise = sum(1 for kanji in new if old[kanji] != new[kanji])
+    print(
+        f"{committed_path}: the same {len(new)} name kanji in {versions}, "
+        f"{read_otherwise} of them with other readings"
+    )
 
 
 def main():
