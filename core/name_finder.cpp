@@ -167,13 +167,8 @@ std::uint32_t IndexOf(std::uint64_t key) {
 Candidate ReadCandidate(const NameDictionary& dictionary, std::uint32_t name,
                         const NameCounts& surname) {
   const NameReading reading = ReadName(surname, dictionary[name].counts);
-  const Appraisal appraisal = Appraise(reading.grids);
-  int score = 0;
-  for (const auto& theme : appraisal.themes) {
-    score += TrendScore(theme);
-  }
-  return {name, 0, reading.grids, static_cast<std::int8_t>(score),
-          static_cast<std::int8_t>(TrendScore(appraisal.personality))};
+  const ReadingScore score = ScoreGrids(reading.grids);
+  return {name, 0, reading.grids, score.score, score.personality};
 }
 
 }  // namespace
@@ -195,6 +190,16 @@ int TrendScore(const std::optional<FortuneEntry>& fortune) {
       return -2;
   }
   return kNoFortuneScore;
+}
+
+ReadingScore ScoreGrids(const GridValues& grids) {
+  const Appraisal appraisal = Appraise(grids);
+  int score = 0;
+  for (const auto& theme : appraisal.themes) {
+    score += TrendScore(theme);
+  }
+  return {static_cast<std::int8_t>(score),
+          static_cast<std::int8_t>(TrendScore(appraisal.personality))};
 }
 
 Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex) {

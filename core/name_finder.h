@@ -16,6 +16,14 @@ namespace quendrel {
 // A trend's worth: 急上昇 +2, 上昇 +1, 現状維持 0, 下降 −1, 急下降 −2; a number with no fortune −3.
 int TrendScore(const std::optional<FortuneEntry>& fortune);
 
+// What a reading ranks by: the three theme rows' trend scores summed, and 人格's.
+struct ReadingScore {
+  std::int8_t score = 0;
+  std::int8_t personality = 0;
+};
+
+ReadingScore ScoreGrids(const GridValues& grids);
+
 // One name read with the surname. The appraisal itself is Appraise(grids): the list keeps only
 // what it orders by.
 struct Candidate {
