@@ -21,12 +21,13 @@ constexpr auto kNoPattern = std::numeric_limits<std::uint32_t>::max();
 // Ranking sorts integers: the worse score, the worse trend of 人格, the fewer names, then the
 // pattern's index, which is already the order of length and counts.
 constexpr unsigned kIndexBits = 24;
-constexpr std::uint64_t kFewestNames = (std::uint64_t{1} << 24U) - 1;
+constexpr unsigned kNameBits = 24;
+constexpr std::uint64_t kMostNames = (std::uint64_t{1} << kNameBits) - 1;  // beyond any dictionary
 
 std::uint64_t RankKey(const StrokePattern& pattern, std::uint32_t index) {
   const auto worse = [](std::int8_t score) { return static_cast<std::uint64_t>(INT8_MAX - score); };
-  const std::uint64_t fewer = kFewestNames - std::min<std::uint64_t>(pattern.names, kFewestNames);
-  return (((((worse(pattern.score) << 8U) | worse(pattern.personality)) << 24U) | fewer)
+  const std::uint64_t fewer = kMostNames - std::min<std::uint64_t>(pattern.names, kMostNames);
+  return (((((worse(pattern.score) << 8U) | worse(pattern.personality)) << kNameBits) | fewer)
           << kIndexBits) |
          index;
 }
