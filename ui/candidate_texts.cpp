@@ -19,10 +19,20 @@ constexpr bool ColumnsInOrder() {
 }
 static_assert(ColumnsInOrder());
 
-std::string JoinedCounts(const NameCounts& counts, std::uint8_t length) {
+std::string_view SexWord(Sexes sexes) {
+  if (sexes == kBoy) {
+    return "男の子";
+  }
+  return sexes == kGirl ? "女の子" : "男女とも";
+}
+
+}  // namespace
+
+std::string CountsCell(const NameStrokes& counts, std::size_t length) {
   std::string joined;
   for (std::size_t k = 0; k < length; ++k) {
-    joined.append(k == 0 ? "" : kSeparator).append(std::to_string(counts.strokes.at(k)));
+    const StrokeCount strokes = counts.at(k);
+    joined.append(k == 0 ? "" : kSeparator).append(strokes == 0 ? "？" : std::to_string(strokes));
   }
   return joined;
 }
@@ -34,15 +44,6 @@ std::string ThemeCell(const GridValues& grids, AppraisalTheme theme) {
   }
   return std::string{fortune->FortuneName}.append(" ").append(TrendName(fortune->Trend));
 }
-
-std::string_view SexWord(Sexes sexes) {
-  if (sexes == kBoy) {
-    return "男の子";
-  }
-  return sexes == kGirl ? "女の子" : "男女とも";
-}
-
-}  // namespace
 
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateOrder column) {
   const Candidate& candidate = list[row];
@@ -58,7 +59,7 @@ std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateO
     case CandidateOrder::Sex:
       return std::string{SexWord(SexesFor(name, list.filter().sex))};
     case CandidateOrder::Strokes:
-      return JoinedCounts(name.counts, name.length);
+      return CountsCell(name.counts.strokes, name.length);
     case CandidateOrder::Tenkaku:
       return std::to_string(grids.Tenkaku);
     case CandidateOrder::Jinkaku:

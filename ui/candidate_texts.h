@@ -37,6 +37,12 @@ inline constexpr std::array<CandidateColumnDefinition, 13> kCandidateColumns = {
     {CandidateOrder::Relations, "対人"},
 }};
 
+// A name's counts as 「12・12」, a character that nothing counts as 「？」.
+std::string CountsCell(const NameStrokes& counts, std::size_t length);
+// A theme row as its fortune's name and trend, 「躍進運 急上昇」, or 「なし」 for a number with
+// none.
+std::string ThemeCell(const GridValues& grids, AppraisalTheme theme);
+
 // A cell as the list shows it: the counts as 「12・12」, a theme row as its fortune's name and
 // trend (「躍進運 急上昇」), or 「なし」 for a number with no fortune.
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateOrder column);

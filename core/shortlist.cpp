@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "core/shortlist.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+#include "core/characters.h"
+
+namespace quendrel {
+
+void Shortlist::setSurname(std::string_view surname) {
+  surname_ = TruncateCharacters(surname, kNameLength);
+  surnameChars_ = SplitName(surname_);
+  for (ShortlistedName& name : names_) {
+    read(name);
+  }
+}
+
+std::optional<std::size_t> Shortlist::add(std::string_view given, std::string_view reading) {
+  std::string kept = TruncateCharacters(given, kNameLength);
+  if (kept.empty()) {
+    return std::nullopt;
+  }
+  const auto same = std::ranges::find(names_, kept, &ShortlistedName::given);
+  if (same != names_.end()) {
+    return static_cast<std::size_t>(std::distance(names_.begin(), same));
+  }
+  ShortlistedName& name = names_.emplace_back();
+  name.given = std::move(kept);
+  name.reading = reading;
+  read(name);
+  return names_.size() - 1;
+}
+
+void Shortlist::remove(std::size_t place) {
+  names_.erase(names_.begin() + static_cast<std::ptrdiff_t>(place));
+}
+
+void Shortlist::move(std::size_t from, std::size_t to) {
+  const auto first = names_.begin();
+  if (from < to) {
+    std::rotate(first + static_cast<std::ptrdiff_t>(from),
+                first + static_cast<std::ptrdiff_t>(from) + 1,
+                first + static_cast<std::ptrdiff_t>(to) + 1);
+  } else if (to < from) {
+    std::rotate(first + static_cast<std::ptrdiff_t>(to), first + static_cast<std::ptrdiff_t>(from),
+                first + static_cast<std::ptrdiff_t>(from) + 1);
+  }
+}
+
+void Shortlist::read(ShortlistedName& name) const {
+  name.read = ReadName(surnameChars_, SplitName(name.given));
+  name.appraisal = Appraise(name.read.grids);
+}
+
+}  // namespace quendrel

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/name_reading.h"
+
+// The names a user keeps to compare, each read with the surname of the moment as the main window
+// reads a name. It lives as long as the program: nothing of it is saved.
+namespace quendrel {
+
+struct ShortlistedName {
+  std::string given;    // as a box holds it: its first three characters
+  std::string reading;  // hiragana where the name came with one, else empty
+  NameReading read;
+  Appraisal appraisal;
+};
+
+class Shortlist {
+ public:
+  // Reads every name again with this surname.
+  void setSurname(std::string_view surname);
+  [[nodiscard]] const std::string& surname() const { return surname_; }
+
+  // Adds a name at the end and gives its place; a name already kept stays where it is and gives
+  // its own place, and one with no characters is not added.
+  std::optional<std::size_t> add(std::string_view given, std::string_view reading = {});
+  void remove(std::size_t place);
+  // Moves a name to another place, the others closing up behind it.
+  void move(std::size_t from, std::size_t to);
+
+  [[nodiscard]] std::size_t size() const { return names_.size(); }
+  [[nodiscard]] bool empty() const { return names_.empty(); }
+  [[nodiscard]] const ShortlistedName& operator[](std::size_t place) const {
+    return names_.at(place);
+  }
+
+ private:
+  void read(ShortlistedName& name) const;
+
+  std::string surname_;
+  NameChars surnameChars_;
+  std::vector<ShortlistedName> names_;
+};
+
+}  // namespace quendrel

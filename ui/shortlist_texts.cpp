@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: MIT
+#include "ui/shortlist_texts.h"
+
+#include <algorithm>
+#include <ranges>
+
+#include "core/characters.h"
+#include "ui/candidate_texts.h"
+
+namespace quendrel {
+namespace {
+
+constexpr std::array<std::pair<ShortlistColumn, std::int32_t GridValues::*>, 5> kGridColumns = {{
+    {ShortlistColumn::Tenkaku, &GridValues::Tenkaku},
+    {ShortlistColumn::Jinkaku, &GridValues::Jinkaku},
+    {ShortlistColumn::Chikaku, &GridValues::Chikaku},
+    {ShortlistColumn::Gaikaku, &GridValues::Gaikaku},
+    {ShortlistColumn::Soukaku, &GridValues::Soukaku},
+}};
+
+std::string_view HeaderOf(ShortlistColumn column) {
+  return kShortlistColumns.at(static_cast<std::size_t>(column)).header;
+}
+
+// A cell of the clipboard's text: a tab or a line break inside it would shift the columns.
+std::string Tabular(std::string cell) {
+  std::ranges::replace_if(cell, [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+  return cell;
+}
+
+std::string GivenCounts(const ShortlistedName& name) {
+  return CountsCell(name.read.given.strokes, FirstCharacters(name.given, kNameLength).size());
+}
+
+}  // namespace
+
+ShortlistColumn ColumnOf(AppraisalTheme theme) {
+  return static_cast<ShortlistColumn>(static_cast<int>(ShortlistColumn::Future) +
+                                      static_cast<int>(theme));
+}
+
+std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column) {
+  for (const auto& [gridColumn, value] : kGridColumns) {
+    if (gridColumn == column) {
+      return std::to_string(name.read.grids.*value);
+    }
+  }
+  for (const AppraisalTheme theme : kAppraisalThemes) {
+    if (ColumnOf(theme) == column) {
+      return ThemeCell(name.read.grids, theme);
+    }
+  }
+  switch (column) {
+    case ShortlistColumn::Given:
+      return name.given;
+    case ShortlistColumn::Reading:
+      return name.reading;
+    case ShortlistColumn::Strokes:
+      return GivenCounts(name);
+    case ShortlistColumn::Remark:
+      return std::string{name.appraisal.personality ? name.appraisal.personality->Remark
+                                                    : ApologyText()};
+    default:
+      return {};
+  }
+}
+
+std::string ShortlistTrendLine(const ShortlistedName& name, AppraisalTheme theme) {
+  const auto& fortune = name.appraisal.theme(theme);
+  return fortune ? TrendLine(*fortune, theme) : std::string{};
+}
+
+std::string ShortlistSpeech(const Shortlist& list, std::size_t place) {
+  const ShortlistedName& name = list[place];
+  std::string said = list.surname();
+  said.append(said.empty() ? "" : " ").append(name.given);
+  if (!name.reading.empty()) {
+    said.append("、").append(name.reading);
+  }
+  said.append("。画数 ").append(GivenCounts(name));
+  for (const auto& [column, value] : kGridColumns) {
+    said.append("、").append(HeaderOf(column)).append(" ").append(ShortlistCell(name, column));
+  }
+  said.append("。");
+  for (const AppraisalTheme theme : kAppraisalThemes) {
+    said.append(theme == kAppraisalThemes.front() ? "" : "、")
+        .append(HeaderOf(ColumnOf(theme)))
+        .append(" ")
+        .append(ShortlistCell(name, ColumnOf(theme)));
+  }
+  return said.append("。").append(ShortlistCell(name, ShortlistColumn::Remark));
+}
+
+std::string ShortlistText(const Shortlist& list) {
+  std::string text = "姓";
+  for (const ShortlistColumnDefinition& definition : kShortlistColumns) {
+    text.append("\t").append(definition.header);
+  }
+  text.append("\n");
+  for (std::size_t place = 0; place < list.size(); ++place) {
+    text.append(Tabular(list.surname()));
+    for (const ShortlistColumnDefinition& definition : kShortlistColumns) {
+      text.append("\t").append(Tabular(ShortlistCell(list[place], definition.column)));
+    }
+    text.append("\n");
+  }
+  return text;
+}
+
+std::string PrintHeading(const Shortlist& list) {
+  std::string heading = "名前の候補";
+  if (!list.surname().empty()) {
+    heading.append("\u3000").append(list.surname());
+    if (!list.empty()) {
+      const NameCounts& surname = list[0].read.surname;
+      heading.append("（")
+          .append(CountsCell(surname.strokes, FirstCharacters(list.surname(), kNameLength).size()))
+          .append("）");
+    }
+  }
+  return heading;
+}
+
+std::string PrintedDate(std::chrono::year_month_day date) {
+  return std::to_string(static_cast<int>(date.year())) + "年" +
+         std::to_string(static_cast<unsigned>(date.month())) + "月" +
+         std::to_string(static_cast<unsigned>(date.day())) + "日";
+}
+
+std::string ShortlistCount(std::size_t count) {
+  return "残した候補 " + std::to_string(count) + "件";
+}
+
+std::string AddedAnnouncement(const Shortlist& list, std::size_t place) {
+  return list[place].given + " を候補に残しました。" + ShortlistCount(list.size());
+}
+
+std::string RemovedAnnouncement(std::string_view given, std::size_t left) {
+  return std::string{given} + " を候補から外しました。" + ShortlistCount(left);
+}
+
+std::string MovedAnnouncement(const Shortlist& list, std::size_t place) {
+  return list[place].given + " " + std::to_string(place + 1) + "番目";
+}
+
+}  // namespace quendrel

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/shortlist.h"
+
+// What the shortlist shows and says of its names, without any toolkit: its columns, as the
+// printout and the clipboard lay them out, what a screen reader hears of a name, and its texts.
+namespace quendrel {
+
+enum class ShortlistColumn : std::uint8_t {
+  Given,
+  Reading,
+  Strokes,
+  Tenkaku,
+  Jinkaku,
+  Chikaku,
+  Gaikaku,
+  Soukaku,
+  Future,
+  Work,
+  Relations,
+  Remark,
+};
+
+struct ShortlistColumnDefinition {
+  ShortlistColumn column;
+  std::string_view header;
+};
+
+inline constexpr std::array<ShortlistColumnDefinition, 12> kShortlistColumns = {{
+    {ShortlistColumn::Given, "名"},
+    {ShortlistColumn::Reading, "よみ"},
+    {ShortlistColumn::Strokes, "画数"},
+    {ShortlistColumn::Tenkaku, "天格"},
+    {ShortlistColumn::Jinkaku, "人格"},
+    {ShortlistColumn::Chikaku, "地格"},
+    {ShortlistColumn::Gaikaku, "外格"},
+    {ShortlistColumn::Soukaku, "総格"},
+    {ShortlistColumn::Future, "未来"},
+    {ShortlistColumn::Work, "仕事"},
+    {ShortlistColumn::Relations, "対人"},
+    {ShortlistColumn::Remark, "鑑定"},
+}};
+
+// The column of a theme row, and the theme of a column (the column must be one).
+ShortlistColumn ColumnOf(AppraisalTheme theme);
+
+// A name's cell: its counts as 「12・12」, a theme row as 「躍進運 急上昇」 or 「なし」, the remark
+// by 人格 or, where 人格 has no fortune, the apology the main window shows.
+std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column);
+
+// A theme row as the main window's trend line says it, or empty where its number has no fortune.
+std::string ShortlistTrendLine(const ShortlistedName& name, AppraisalTheme theme);
+
+// A name as a screen reader hears it, in one group and in the order the card shows it:
+// "佐藤 陽葵、ひまり。画数 12・12、天格 25、…、総格 49。未来 細糸運 現状維持、…。" and the remark.
+std::string ShortlistSpeech(const Shortlist& list, std::size_t place);
+
+// The whole list for the clipboard: a header line, then a name a line, the cells tab-separated,
+// the surname first on each.
+std::string ShortlistText(const Shortlist& list);
+
+// The printout's heading and date: "名前の候補　佐藤（7・18）", "2026年12月10日".
+std::string PrintHeading(const Shortlist& list);
+std::string PrintedDate(std::chrono::year_month_day date);
+
+// What the window says of the list's life, and of what was done to it.
+inline constexpr std::string_view kShortlistNote =
+    "残した候補はこのプログラムを閉じるまで覚えています。どこにも保存しません。";
+std::string AddedAnnouncement(const Shortlist& list, std::size_t place);
+std::string RemovedAnnouncement(std::string_view given, std::size_t left);
+std::string MovedAnnouncement(const Shortlist& list, std::size_t place);
+std::string ShortlistCount(std::size_t count);
+
+}  // namespace quendrel
