@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The name candidates over the installed dictionary: reading it whole and ranking every name for
-// a surname, a filter change over the full list, and what the window's list costs in memory.
+// a surname, a filter change over the full list, what the window's list costs in memory, and a
+// shortlist read again for a new surname.
 #include <fstream>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/name_finder.h"
+#include "core/shortlist.h"
 #include "ui/qt/candidates_window.h"
 #include "ui/qt/main_window_view.h"
 
@@ -63,6 +65,23 @@ void BM_FilterChange(benchmark::State& state) {
   }
 }
 
+// A shortlist of twenty names read again for each surname in turn, as typing a new one does.
+void BM_ReappraiseShortlist(benchmark::State& state) {
+  constexpr std::array<std::string_view, 20> kGiven = {
+      "陽葵", "凛",   "蓮",   "陽翔", "結菜", "湊", "芽依", "蒼",   "紬",   "律",
+      "澪",   "大翔", "咲良", "悠真", "美桜", "樹", "結愛", "朝陽", "莉子", "颯"};
+  constexpr std::array<std::string_view, 4> kSurnames = {"佐藤", "髙橋", "佐々木", "長谷川"};
+  Shortlist list;
+  for (const std::string_view given : kGiven) {
+    list.add(given);
+  }
+  std::size_t next = 0;
+  for (auto _ : state) {
+    list.setSurname(kSurnames.at(next++ % kSurnames.size()));
+    benchmark::DoNotOptimize(list[0].read.grids);
+  }
+}
+
 long ResidentKiB() {
   std::ifstream status{"/proc/self/status"};
   for (std::string line; std::getline(status, line);) {
@@ -93,6 +112,7 @@ void BM_CandidatesWindowMemory(benchmark::State& state) {
 
 BENCHMARK(BM_ReadDictionaryAndRank)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReappraiseShortlist)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CandidatesWindowMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -28,8 +29,11 @@
 #include "ui/candidate_texts.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/candidate_table_model.h"
+#include "ui/qt/list_widgets.h"
 #include "ui/qt/qt_conversions.h"
 #include "ui/qt/qt_strings.h"
+#include "ui/qt/shortlist_page.h"
+#include "ui/qt/stroke_patterns_page.h"
 #include "ui/qt/text_box.h"
 
 namespace quendrel {
@@ -42,22 +46,6 @@ constexpr std::array<std::pair<SexChoice, std::string_view>, 3> kSexChoices = {{
     {SexChoice::Either, "どちらでも(&E)"},
 }};
 constexpr std::array<std::string_view, 4> kLengthChoices = {"すべて", "1文字", "2文字", "3文字"};
-
-// A caption with its access key, "姓(&S)"; a screen reader hears it without the key's letter, as
-// it announces the key itself.
-QLabel* BuddyLabel(std::string_view caption, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(ToQString(caption), parent);
-  label->setBuddy(buddy);
-  label->setAccessibleName(ToQString(caption.substr(0, caption.find("(&"))));
-  return label;
-}
-
-QLabel* WrappedLabel(std::string_view text, QWidget* parent) {
-  auto* label = new QLabel(ToQString(text), parent);
-  label->setWordWrap(true);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
 
 // Dark on white, every text at 7:1 or more, as the main window's high contrast; otherwise the
 // theme's own palette, dark themes included.
@@ -85,16 +73,6 @@ QPalette PaletteFor(Contrast contrast) {
   return palette;
 }
 
-// Each column as wide as what the first rows show in it, but a long list of readings, which the
-// cell's tooltip-free eliding shortens and a screen reader still reads whole.
-void FitColumns(QTableView& table) {
-  const int widest = table.fontMetrics().horizontalAdvance(QChar(u'名')) * 14;
-  table.resizeColumnsToContents();
-  for (int column = 0; column < table.model()->columnCount(); ++column) {
-    table.setColumnWidth(column, std::min(table.columnWidth(column), widest));
-  }
-}
-
 // What the reading of the dictionary leaves behind in glibc's arenas, the helper threads' too,
 // goes back to the system, so that the window costs what its list holds.
 void ReturnFreedMemory() {
@@ -105,7 +83,8 @@ void ReturnFreedMemory() {
 
 }  // namespace
 
-CandidatesWindow::CandidatesWindow(Appraise appraise, Contrast contrast, QWidget* parent)
+CandidatesWindow::CandidatesWindow(Appraise appraise, CurrentGiven currentGiven, Contrast contrast,
+                                   QWidget* parent)
     : QWidget(parent, Qt::Window), appraise_(std::move(appraise)) {
   setWindowTitle(QStringLiteral("名前の候補"));
   setObjectName(QStringLiteral("名前の候補"));
@@ -116,7 +95,7 @@ CandidatesWindow::CandidatesWindow(Appraise appraise, Contrast contrast, QWidget
   QFont japanese = QApplication::font();
   japanese.setFamily(FontFor({}).family());
   setFont(japanese);
-  createControls();
+  createControls(std::move(currentGiven));
   setContrast(contrast);
   // Wide enough for every column of a three-character name with a few readings.
   const int em = fontMetrics().horizontalAdvance(QChar(u'名'));
@@ -125,22 +104,46 @@ CandidatesWindow::CandidatesWindow(Appraise appraise, Contrast contrast, QWidget
 
 CandidatesWindow::~CandidatesWindow() = default;
 
-void CandidatesWindow::createControls() {
+// The surname above the pages, which every page reads its names with.
+void CandidatesWindow::createControls(CurrentGiven currentGiven) {
   auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  surname_ = new TextBox(ElementId::Text1, this);
+  surname_->setAccessibleName(QStringLiteral("姓"));
+  surname_->setObjectName(QStringLiteral("姓"));
+  top->addWidget(BuddyLabel("姓(&S)", surname_, this));
+  top->addWidget(surname_);
+  top->addStretch(3);
+  layout->addLayout(top);
+
+  pages_ = new QTabWidget(this);
+  pages_->addTab(createListPage(), QStringLiteral("辞書から(&1)"));
+  shortlist_ = new ShortlistPage(appraise_, std::move(currentGiven), pages_);
+  patterns_ = new StrokePatternsPage(
+      [this](const std::string& given, QWidget& announcer) {
+        shortlist_->add(given, {}, announcer);
+      },
+      [this](const std::string& given) { appraise_(ToUtf8(surname_->text()), given); }, pages_);
+  patterns_->setSurname({});
+  pages_->addTab(patterns_, QStringLiteral("画数から(&2)"));
+  pages_->addTab(shortlist_, QStringLiteral("残した候補(&3)"));
+  layout->addWidget(pages_, 1);
+
+  connect(surname_, &QLineEdit::textChanged, this, [this] { applySurname(); });
+}
+
+QWidget* CandidatesWindow::createListPage() {
+  auto* page = new QWidget(this);
+  auto* layout = new QVBoxLayout(page);
   auto* filters = new QGridLayout;
   layout->addLayout(filters);
 
-  surname_ = new TextBox(ElementId::Text1, this);
-  surname_->setAccessibleName(QStringLiteral("姓"));
-  filters->addWidget(BuddyLabel("姓(&S)", surname_, this), 0, 0);
-  filters->addWidget(surname_, 0, 1);
-
   auto* sexes = new QHBoxLayout;
-  sex_ = new QButtonGroup(this);
-  auto* sexCaption = new QLabel(QStringLiteral("性別"), this);
+  sex_ = new QButtonGroup(page);
+  auto* sexCaption = new QLabel(QStringLiteral("性別"), page);
   sexes->addWidget(sexCaption);
   for (const auto& [choice, caption] : kSexChoices) {
-    auto* button = new QRadioButton(ToQString(caption), this);
+    auto* button = new QRadioButton(ToQString(caption), page);
     button->setObjectName(ToQString(caption.substr(0, caption.find('('))));
     button->setAccessibleDescription(QStringLiteral("性別"));
     sex_->addButton(button, static_cast<int>(choice));
@@ -148,7 +151,7 @@ void CandidatesWindow::createControls() {
   }
   sex_->button(static_cast<int>(SexChoice::Either))->setChecked(true);
   sexes->addStretch();
-  filters->addLayout(sexes, 0, 2, 1, 2);
+  filters->addLayout(sexes, 0, 0, 1, 4);
 
   length_ = new QComboBox(this);
   for (const std::string_view choice : kLengthChoices) {
@@ -178,18 +181,9 @@ void CandidatesWindow::createControls() {
   layout->addWidget(notes_);
 
   model_ = new CandidateTableModel(this);
-  table_ = new QTableView(this);
-  table_->setModel(model_);
-  table_->setAccessibleName(QStringLiteral("名前の候補"));
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setTabKeyNavigation(false);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
+  table_ = ListTable(model_, "名前の候補", this);
   table_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
   table_->setSortingEnabled(true);
-  table_->setWordWrap(false);
   auto* heading = new QHBoxLayout;
   heading->addWidget(BuddyLabel("候補(&L)", table_, this));
   count_ = new QLabel(this);
@@ -202,12 +196,13 @@ void CandidatesWindow::createControls() {
   layout->addWidget(table_, 1);
 
   auto* actions = new QHBoxLayout;
+  keepButton_ = new QPushButton(QStringLiteral("候補に残す(&R)"), this);
+  actions->addWidget(keepButton_);
   appraiseButton_ = new QPushButton(QStringLiteral("この名前で鑑定(&A)"), this);
   actions->addWidget(appraiseButton_);
   actions->addWidget(WrappedLabel(DictionaryCredit(), this), 1);
   layout->addLayout(actions);
 
-  connect(surname_, &QLineEdit::textChanged, this, [this] { applySurname(); });
   connect(sex_, &QButtonGroup::idClicked, this, [this] { applyFilter(); });
   connect(length_, &QComboBox::currentIndexChanged, this, [this] { applyFilter(); });
   connect(reading_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
@@ -215,7 +210,10 @@ void CandidatesWindow::createControls() {
   connect(nameCharactersOnly_, &QCheckBox::toggled, this, [this] { applyFilter(); });
   connect(table_, &QAbstractItemView::activated, this, [this] { appraiseCurrent(); });
   connect(appraiseButton_, &QPushButton::clicked, this, [this] { appraiseCurrent(); });
+  connect(keepButton_, &QPushButton::clicked, this, [this] { keepCurrent(); });
   appraiseButton_->setEnabled(false);
+  keepButton_->setEnabled(false);
+  return page;
 }
 
 void CandidatesWindow::open(const std::string& surname) {
@@ -265,20 +263,24 @@ void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
   ReturnFreedMemory();
   progress_->hide();
   notes_->setText(ToQString(LoadNotes(*load_)));
+  patterns_->countNames(load_->names);
   list_.emplace(load_->names);
   list_->setFilter(filterShown());
   list_->setSurname(CountNameStrokes(SplitName(ToUtf8(surname_->text()))));
   model_->setList(&*list_);
   FitColumns(*table_);
   appraiseButton_->setEnabled(true);
+  keepButton_->setEnabled(true);
   table_->selectRow(0);
   showCount();
 }
 
 void CandidatesWindow::applySurname() {
-  model_->change([this](CandidateList& list) {
-    list.setSurname(CountNameStrokes(SplitName(ToUtf8(surname_->text()))));
-  });
+  const std::string surname = ToUtf8(surname_->text());
+  const NameCounts counts = CountNameStrokes(SplitName(surname));
+  shortlist_->setSurname(surname);
+  patterns_->setSurname(counts);
+  model_->change([&counts](CandidateList& list) { list.setSurname(counts); });
   table_->selectRow(0);
 }
 
@@ -306,6 +308,15 @@ void CandidatesWindow::appraiseCurrent() {
   }
   appraise_(ToUtf8(surname_->text()),
             std::string{list_->name(static_cast<std::size_t>(current.row())).written});
+}
+
+void CandidatesWindow::keepCurrent() {
+  const QModelIndex current = table_->currentIndex();
+  if (!list_ || !current.isValid()) {
+    return;
+  }
+  const NameDictionary::Name& name = list_->name(static_cast<std::size_t>(current.row()));
+  shortlist_->add(std::string{name.written}, ReadingsFor(name, list_->filter().sex), *keepButton_);
 }
 
 }  // namespace quendrel

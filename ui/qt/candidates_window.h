@@ -19,22 +19,30 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QTabWidget;
 class QTableView;
 
 namespace quendrel {
 
 class CandidateTableModel;
+class ShortlistPage;
+class StrokePatternsPage;
 class TextBox;
 
 // The window 「名前の候補」: for a surname, the given names of the installed dictionary, each read
-// with it, ranked, filtered as the user types. The dictionary is read the first time the window
-// is shown, off the user-interface thread.
+// with it, ranked, filtered as the user types; the names made of characters by their counts; and
+// the names a user keeps to compare. The dictionary is read the first time the window is shown,
+// off the user-interface thread.
 class CandidatesWindow final : public QWidget {
  public:
   // `appraise` shows a surname and given name in the main window with its full reading.
   using Appraise = std::function<void(const std::string& surname, const std::string& given)>;
 
-  CandidatesWindow(Appraise appraise, Contrast contrast, QWidget* parent);
+  // `currentGiven` is the given name the main window holds now.
+  using CurrentGiven = std::function<std::string()>;
+
+  CandidatesWindow(Appraise appraise, CurrentGiven currentGiven, Contrast contrast,
+                   QWidget* parent);
   ~CandidatesWindow() override;
   CandidatesWindow(const CandidatesWindow&) = delete;
   CandidatesWindow& operator=(const CandidatesWindow&) = delete;
@@ -47,14 +55,19 @@ class CandidatesWindow final : public QWidget {
 
   [[nodiscard]] bool loaded() const { return list_.has_value(); }
   [[nodiscard]] QTableView* table() const { return table_; }
+  [[nodiscard]] QTabWidget* pages() const { return pages_; }
+  [[nodiscard]] ShortlistPage* shortlist() const { return shortlist_; }
+  [[nodiscard]] StrokePatternsPage* patterns() const { return patterns_; }
 
  private:
-  void createControls();
+  void createControls(CurrentGiven currentGiven);
+  QWidget* createListPage();
   void startLoading();
   void take(std::shared_ptr<const DictionaryLoad> load);
   void applySurname();
   void applyFilter();
   void appraiseCurrent();
+  void keepCurrent();
   [[nodiscard]] CandidateFilter filterShown() const;
   void showCount();
 
@@ -70,6 +83,10 @@ class CandidatesWindow final : public QWidget {
   QProgressBar* progress_ = nullptr;
   QTableView* table_ = nullptr;
   QPushButton* appraiseButton_ = nullptr;
+  QPushButton* keepButton_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  ShortlistPage* shortlist_ = nullptr;
+  StrokePatternsPage* patterns_ = nullptr;
   CandidateTableModel* model_ = nullptr;
 
   std::shared_ptr<const DictionaryLoad> load_;

@@ -201,7 +201,7 @@ void MainWindowView::openCandidates() {
   if (candidates_ == nullptr) {
     candidates_ = new CandidatesWindow(
         [this](const std::string& surname, const std::string& given) { appraise(surname, given); },
-        contrast(), this);
+        [this] { return model_.text(Text2); }, contrast(), this);
   }
   candidates_->open(model_.text(Text1));
 }

@@ -7,9 +7,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +25,10 @@
 #include "tests/ui/qt/typing.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/qt_strings.h"
+#include "ui/qt/shortlist_page.h"
+#include "ui/qt/shortlist_printout.h"
+#include "ui/qt/stroke_patterns_page.h"
+#include "ui/shortlist_texts.h"
 
 namespace quendrel {
 namespace {
@@ -42,6 +52,16 @@ class CandidatesWindowTest : public ::testing::Test {
     test::TypeText(window_.widgetOf(Text1), QStringLiteral("佐藤"));
     window_.candidatesAction()->trigger();
     return *window_.candidates();
+  }
+
+  static QPushButton& button(QWidget& page, const QString& text) {
+    for (QPushButton* button : page.findChildren<QPushButton*>()) {
+      if (button->text() == text) {
+        return *button;
+      }
+    }
+    ADD_FAILURE() << text.toStdString();
+    std::abort();
   }
 
   static QString cell(const CandidatesWindow& candidates, int row, int column) {
@@ -85,6 +105,87 @@ TEST_F(CandidatesWindowTest, CarriesARowToTheMainWindowWhichReadsItAlike) {
   for (int k = 0; k < 3; ++k) {  // 未来, 仕事, 対人: the fortune's name begins the trend line
     const QString fortune = cell(candidates, 1, 10 + k).section(u' ', 0, 0);
     EXPECT_TRUE(ToQString(window_.model().text(kTrendLabels[k])).startsWith(fortune)) << k;
+  }
+}
+
+// One name from the list, one composed by counts and one typed, read again with another surname
+// and compared, row by row, with the main window's reading of the same name.
+TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDoes) {
+  CandidatesWindow& candidates = open();
+  ASSERT_TRUE(QTest::qWaitFor([&candidates] { return candidates.loaded(); }));
+  candidates.table()->selectRow(1);
+  button(*candidates.pages()->widget(0), QStringLiteral("候補に残す(&R)")).click();
+  const QString listed = cell(candidates, 1, 1);
+  StrokePatternsPage& patterns = *candidates.patterns();
+  candidates.pages()->setCurrentWidget(&patterns);
+  patterns.table()->selectRow(2);
+  patterns.position(0)->setCurrentRow(1);
+  const std::string composed = patterns.composed();
+  ASSERT_FALSE(composed.empty());
+  button(patterns, QStringLiteral("候補に残す(&R)")).click();
+  ShortlistPage& shortlist = *candidates.shortlist();
+  candidates.pages()->setCurrentWidget(&shortlist);
+  test::TypeText(shortlist.findChild<QLineEdit*>(), QStringLiteral("凛"));
+  QTest::keyClick(shortlist.findChild<QLineEdit*>(), Qt::Key_Return);
+  auto* surname = candidates.findChild<QLineEdit*>(QStringLiteral("姓"));
+  surname->clear();
+  test::TypeText(surname, QStringLiteral("鈴木"));
+
+  const Shortlist& list = shortlist.list();
+  ASSERT_EQ(list.size(), 3U);
+  EXPECT_EQ(ToQString(list[0].given), listed);
+  EXPECT_EQ(list[1].given, composed);
+  EXPECT_EQ(list[2].given, "凛");
+  for (std::size_t k = 0; k < list.size(); ++k) {
+    window_.appraise("鈴木", list[k].given);
+    const auto shown = [this](ElementId id) { return window_.model().text(id); };
+    for (std::size_t g = 0; g < kGridLabels.size(); ++g) {
+      const auto column = static_cast<ShortlistColumn>(static_cast<int>(ShortlistColumn::Tenkaku) +
+                                                       static_cast<int>(g));
+      EXPECT_EQ(ShortlistCell(list[k], column), shown(kGridLabels.at(g))) << k;
+    }
+    for (const AppraisalTheme theme : kAppraisalThemes) {
+      EXPECT_EQ(ShortlistTrendLine(list[k], theme),
+                shown(kTrendLabels.at(static_cast<std::size_t>(theme))))
+          << k;
+    }
+    EXPECT_EQ(ShortlistCell(list[k], ShortlistColumn::Remark), shown(Label21)) << k;
+    EXPECT_EQ(ShortlistCell(list[k], ShortlistColumn::Strokes).substr(0, shown(Text6).size()),
+              shown(Text6))
+        << k;
+  }
+  shortlist.view()->setFocus();
+  shortlist.view()->setCurrentIndex(shortlist.view()->model()->index(0, 0));
+  QTest::keyClick(shortlist.view(), Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(ToQString(list[1].given), listed);
+  QTest::keyClick(shortlist.view(), Qt::Key_Delete);
+  EXPECT_EQ(list.size(), 2U);
+  EXPECT_EQ(list[0].given, composed);
+}
+
+// Three names fit one page; sixty, at about twenty a page, run over three or more.
+TEST_F(CandidatesWindowTest, PrintsTheShortlistOnA4Pages) {
+  Shortlist list;
+  list.setSurname("佐藤");
+  const std::array<std::string_view, 3> given = {"陽葵", "凛", "蓮"};
+  for (const std::string_view name : given) {
+    list.add(name);
+  }
+  for (const int names : {3, 60}) {
+    for (int k = static_cast<int>(list.size()); k < names; ++k) {
+      list.add(std::string(given.at(static_cast<std::size_t>(k) % 3)) + std::to_string(k));
+    }
+    QPrinter printer{QPrinter::HighResolution};
+    PrepareForShortlist(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString path = folder_.filePath(QStringLiteral("shortlist.pdf"));
+    printer.setOutputFileName(path);
+    PrintShortlist(printer, list, std::chrono::year{2026} / 12 / 10);
+    QFile pdf{path};
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    const auto pages = bytes.count("/Type /Page\n");
+    EXPECT_TRUE(names == 3 ? pages == 1 : pages >= 3) << names << " names, " << pages << " pages";
   }
 }
 

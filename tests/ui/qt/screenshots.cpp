@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
 // Renders the main window and the About dialog to PNG files, driving them as a user would; once
 // more under a dark theme's palette and under the Adwaita style; or in high contrast alone.
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListView>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -22,6 +27,9 @@
 #include "ui/qt/candidates_window.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/qt_translation.h"
+#include "ui/qt/shortlist_page.h"
+#include "ui/qt/shortlist_printout.h"
+#include "ui/qt/stroke_patterns_page.h"
 
 namespace {
 
@@ -32,6 +40,16 @@ bool Save(QWidget& widget, const QDir& folder, const QString& name) {
   const bool saved = widget.grab().save(path);
   std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
   return saved;
+}
+
+QPushButton& ButtonOf(QWidget& window, const QString& text) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == text) {
+      return *button;
+    }
+  }
+  std::fprintf(stderr, "no button %s\n", qPrintable(text));
+  std::abort();
 }
 
 bool SaveCalculated(const QDir& folder, const QString& name, const QString& surname,
@@ -61,7 +79,29 @@ bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const 
   auto* girls = candidates.findChild<QRadioButton*>(QStringLiteral("女の子"));
   girls->click();
   candidates.table()->setFocus();
-  return Save(candidates, folder, name);
+  const bool listSaved = Save(candidates, folder, name);
+  // Three names kept to compare: the first two of the list and one typed.
+  QPushButton& keep = ButtonOf(*candidates.pages()->widget(0), QStringLiteral("候補に残す(&R)"));
+  keep.click();
+  candidates.table()->selectRow(1);
+  keep.click();
+  candidates.pages()->setCurrentWidget(candidates.shortlist());
+  auto* given = candidates.shortlist()->findChild<QLineEdit*>();
+  quendrel::test::TypeText(given, QStringLiteral("凛"));
+  QTest::keyClick(given, Qt::Key_Return);
+  candidates.shortlist()->view()->setFocus();
+  const bool shortlistSaved = Save(candidates, folder, name + QStringLiteral("-shortlist"));
+  QPrinter printer{QPrinter::HighResolution};
+  quendrel::PrepareForShortlist(printer);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(folder.filePath(name + QStringLiteral("-printout.pdf")));
+  quendrel::PrintShortlist(printer, candidates.shortlist()->list(),
+                           std::chrono::year{2026} / 12 / 10);
+  candidates.pages()->setCurrentWidget(candidates.patterns());
+  candidates.patterns()->table()->setFocus();
+  const bool patternsSaved = Save(candidates, folder, name + QStringLiteral("-patterns"));
+  candidates.pages()->setCurrentIndex(0);
+  return listSaved && shortlistSaved && patternsSaved;
 }
 
 // The main window after a calculation and the About dialog over it, as the application now looks;
