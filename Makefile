@@ -27,7 +27,8 @@ run: program
 # PNGs of the main window and the About dialog, rendered offscreen, at scale 1 and enlarged,
 # (dark-*, adwaita-*) under a dark theme's palette and under the Adwaita style, in the Japanese
 # locale that the build compiles for the tests, and (high-contrast-*) on a private session bus
-# under the tests' stand-in for a desktop portal whose contrast setting is on.
+# under the tests' stand-in for a desktop portal whose contrast setting is on. Three of them are
+# the README's and the metainfo's pictures in docs/, which this keeps current.
 screenshot: build
 	QT_QPA_PLATFORM=offscreen ./build/$(PRESET)/tests/quendrel_screenshots screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 ./build/$(PRESET)/tests/quendrel_screenshots screenshots/scale-1.5
@@ -36,6 +37,9 @@ screenshot: build
 	  ./build/$(PRESET)/tests/quendrel_screenshots screenshots/ja_JP.UTF-8
 	QT_QPA_PLATFORM=offscreen dbus-run-session -- \
 	  ./build/$(PRESET)/tests/quendrel_screenshots screenshots --high-contrast
+	cp screenshots/hasegawa-yumiko.png docs/screenshot.png
+	cp screenshots/high-contrast-main-window.png docs/high-contrast.png
+	cp screenshots/candidates.png docs/candidates.png
 
 # The edit-build-test loop: the development build and its CTest suite, nothing else.
 check: build

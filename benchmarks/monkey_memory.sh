@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Peak memory of the monkey test at two lengths: a window that keeps nothing per event holds
 # about the same at 2,000 events as at 20,000.
 set -euo pipefail

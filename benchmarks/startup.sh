@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up of quendrel against a bare Qt 6 window of the same size, under Xvfb: each run times
 # process start until its window is mapped and viewable (Qt maps it once the first frame is
 # ready to show), taking turns so that both meet the same machine, and records peak memory.

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The code checks of `make test`: every C++ file is formatted as .clang-format says, and
-# clang-tidy, with the checked-in .clang-tidy, finds nothing in the project's own sources.
+# SPDX-License-Identifier: MIT
+# The code checks of `make test`: every C++ file is formatted as .clang-format says,
+# clang-tidy, with the checked-in .clang-tidy, finds nothing in the project's own sources, and
+# every file that git does not ignore has its copyright and licence as REUSE reads them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/dev}
@@ -19,3 +21,7 @@ if grep -E '(warning|error):' "$log"; then
   exit 1
 fi
 echo "clang-tidy: clean"
+
+# Without -q it lists every finding, and what is compliant.
+reuse lint -q || { reuse lint; exit 1; }
+echo "reuse lint: compliant"

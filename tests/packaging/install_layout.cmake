@@ -15,6 +15,7 @@ set(expected
   usr/share/icons/hicolor/48x48/apps/io.github.quendrel.Quendrel.png
   usr/share/icons/hicolor/64x64/apps/io.github.quendrel.Quendrel.png
   usr/share/icons/hicolor/scalable/apps/io.github.quendrel.Quendrel.svg
+  usr/share/man/ja/man1/quendrel.1.gz
   usr/share/man/man1/quendrel.1.gz
   usr/share/metainfo/io.github.quendrel.Quendrel.metainfo.xml
 )
