@@ -40,6 +40,9 @@ screenshot: build
 	cp screenshots/hasegawa-yumiko.png docs/screenshot.png
 	cp screenshots/high-contrast-main-window.png docs/high-contrast.png
 	cp screenshots/candidates.png docs/candidates.png
+	cp screenshots/ja_JP.UTF-8/candidates-shortlist.png docs/candidates-shortlist.png
+	cp screenshots/ja_JP.UTF-8/candidates-patterns.png docs/candidates-patterns.png
+	pdftoppm -r 100 -png -singlefile screenshots/candidates-printout.pdf docs/shortlist-printout
 
 # The edit-build-test loop: the development build and its CTest suite, nothing else.
 check: build

@@ -23,14 +23,15 @@ run_packages="
 # are the sources of the second stroke table, which a test regenerates from them. The LLVM tools
 # are pinned to 22, the one version that Debian 12 (from bookworm-security), 13 and testing all
 # carry, so that formatting, lint and the fuzzer give the same verdict everywhere. reuse checks
-# every file's copyright and licence, man-db the manual pages.
+# every file's copyright and licence, man-db the manual pages; poppler-utils turns the printout
+# of the shortlist into the README's picture.
 test_packages="
   adwaita-qt6 qt6-gtk-platformtheme kanjidic-xml unicode-data python3
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-22 clang-format-22 clang-tidy-22 libclang-rt-22-dev
   locales xvfb xauth x11-utils weston time file
   dbus-daemon at-spi2-core python3-pyatspi xdotool
-  desktop-file-utils appstream dpkg-dev devscripts lintian reuse man-db
+  desktop-file-utils appstream dpkg-dev devscripts lintian reuse man-db poppler-utils
 "
 case "$*" in
   run | --run) packages=$run_packages ;;

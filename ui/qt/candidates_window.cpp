@@ -58,8 +58,8 @@ QPalette PaletteFor(Contrast contrast) {
                             QPalette::Button, QPalette::ToolTipBase}) {
       palette.setColor(role, white);
     }
-    for (const auto role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText}) {
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                            QPalette::ToolTipText, QPalette::Mid}) {
       palette.setColor(role, black);
     }
     const QColor grey{80, 80, 80};  // 8.1:1, for what is not yet to be used
