@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ui/result_rows.h"
+
 namespace quendrel {
 namespace {
 
@@ -45,10 +47,15 @@ std::string ThemeCell(const GridValues& grids, AppraisalTheme theme) {
   return std::string{fortune->FortuneName}.append(" ").append(TrendName(fortune->Trend));
 }
 
+std::string ReadingCell(const GridValues& grids, std::size_t field) {
+  if (field < kGridRows.size()) {
+    return std::to_string(grids.*kGridRows.at(field).value);
+  }
+  return ThemeCell(grids, kAppraisalThemes.at(field - kGridRows.size()));
+}
+
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateOrder column) {
-  const Candidate& candidate = list[row];
   const NameDictionary::Name& name = list.name(row);
-  const GridValues& grids = candidate.grids;
   switch (column) {
     case CandidateOrder::Rank:
       return std::to_string(list.place(row));
@@ -60,24 +67,10 @@ std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateO
       return std::string{SexWord(SexesFor(name, list.filter().sex))};
     case CandidateOrder::Strokes:
       return CountsCell(name.counts.strokes, name.length);
-    case CandidateOrder::Tenkaku:
-      return std::to_string(grids.Tenkaku);
-    case CandidateOrder::Jinkaku:
-      return std::to_string(grids.Jinkaku);
-    case CandidateOrder::Chikaku:
-      return std::to_string(grids.Chikaku);
-    case CandidateOrder::Gaikaku:
-      return std::to_string(grids.Gaikaku);
-    case CandidateOrder::Soukaku:
-      return std::to_string(grids.Soukaku);
-    case CandidateOrder::Future:
-      return ThemeCell(grids, AppraisalTheme::Future);
-    case CandidateOrder::Work:
-      return ThemeCell(grids, AppraisalTheme::Work);
-    case CandidateOrder::Relations:
-      return ThemeCell(grids, AppraisalTheme::Relations);
+    default:
+      return ReadingCell(list[row].grids, static_cast<std::size_t>(column) -
+                                              static_cast<std::size_t>(CandidateOrder::Tenkaku));
   }
-  return {};
 }
 
 std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateOrder column) {

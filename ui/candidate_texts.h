@@ -43,6 +43,11 @@ std::string CountsCell(const NameStrokes& counts, std::size_t length);
 // none.
 std::string ThemeCell(const GridValues& grids, AppraisalTheme theme);
 
+// The five numbers and then the three theme rows, in the order every list of readings shows
+// them: 天格, 人格, 地格, 外格, 総格 as numbers, 未来, 仕事, 対人 as ThemeCell gives them.
+inline constexpr std::size_t kReadingFields = 8;
+std::string ReadingCell(const GridValues& grids, std::size_t field);
+
 // A cell as the list shows it: the counts as 「12・12」, a theme row as its fortune's name and
 // trend (「躍進運 急上昇」), or 「なし」 for a number with no fortune.
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateOrder column);

@@ -6,17 +6,10 @@
 
 #include "core/characters.h"
 #include "ui/candidate_texts.h"
+#include "ui/result_rows.h"
 
 namespace quendrel {
 namespace {
-
-constexpr std::array<std::pair<ShortlistColumn, std::int32_t GridValues::*>, 5> kGridColumns = {{
-    {ShortlistColumn::Tenkaku, &GridValues::Tenkaku},
-    {ShortlistColumn::Jinkaku, &GridValues::Jinkaku},
-    {ShortlistColumn::Chikaku, &GridValues::Chikaku},
-    {ShortlistColumn::Gaikaku, &GridValues::Gaikaku},
-    {ShortlistColumn::Soukaku, &GridValues::Soukaku},
-}};
 
 std::string_view HeaderOf(ShortlistColumn column) {
   return kShortlistColumns.at(static_cast<std::size_t>(column)).header;
@@ -40,16 +33,6 @@ ShortlistColumn ColumnOf(AppraisalTheme theme) {
 }
 
 std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column) {
-  for (const auto& [gridColumn, value] : kGridColumns) {
-    if (gridColumn == column) {
-      return std::to_string(name.read.grids.*value);
-    }
-  }
-  for (const AppraisalTheme theme : kAppraisalThemes) {
-    if (ColumnOf(theme) == column) {
-      return ThemeCell(name.read.grids, theme);
-    }
-  }
   switch (column) {
     case ShortlistColumn::Given:
       return name.given;
@@ -61,7 +44,8 @@ std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column) {
       return std::string{name.appraisal.personality ? name.appraisal.personality->Remark
                                                     : ApologyText()};
     default:
-      return {};
+      return ReadingCell(name.read.grids, static_cast<std::size_t>(column) -
+                                              static_cast<std::size_t>(ShortlistColumn::Tenkaku));
   }
 }
 
@@ -78,7 +62,9 @@ std::string ShortlistSpeech(const Shortlist& list, std::size_t place) {
     said.append("、").append(name.reading);
   }
   said.append("。画数 ").append(GivenCounts(name));
-  for (const auto& [column, value] : kGridColumns) {
+  for (std::size_t k = 0; k < kGridRows.size(); ++k) {
+    const auto column =
+        static_cast<ShortlistColumn>(static_cast<std::size_t>(ShortlistColumn::Tenkaku) + k);
     said.append("、").append(HeaderOf(column)).append(" ").append(ShortlistCell(name, column));
   }
   said.append("。");

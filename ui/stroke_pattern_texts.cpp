@@ -16,32 +16,17 @@ std::string_view HeaderOf(PatternColumn column) {
 
 std::string PatternCell(const StrokePatterns& patterns, std::size_t row, PatternColumn column) {
   const StrokePattern& pattern = patterns[row];
-  const GridValues& grids = pattern.grids;
   switch (column) {
     case PatternColumn::Rank:
       return std::to_string(row + 1);
     case PatternColumn::Strokes:
       return CountsCell(pattern.strokes, pattern.length);
-    case PatternColumn::Tenkaku:
-      return std::to_string(grids.Tenkaku);
-    case PatternColumn::Jinkaku:
-      return std::to_string(grids.Jinkaku);
-    case PatternColumn::Chikaku:
-      return std::to_string(grids.Chikaku);
-    case PatternColumn::Gaikaku:
-      return std::to_string(grids.Gaikaku);
-    case PatternColumn::Soukaku:
-      return std::to_string(grids.Soukaku);
-    case PatternColumn::Future:
-      return ThemeCell(grids, AppraisalTheme::Future);
-    case PatternColumn::Work:
-      return ThemeCell(grids, AppraisalTheme::Work);
-    case PatternColumn::Relations:
-      return ThemeCell(grids, AppraisalTheme::Relations);
     case PatternColumn::Names:
       return MatchCount(pattern.names);
+    default:
+      return ReadingCell(pattern.grids, static_cast<std::size_t>(column) -
+                                            static_cast<std::size_t>(PatternColumn::Tenkaku));
   }
-  return {};
 }
 
 std::string PatternCellHeard(const StrokePatterns& patterns, std::size_t row,
