@@ -11,6 +11,10 @@ DEB = $(wildcard build/$(PACKAGE_PRESET)/quendrel_*.deb)
 # Preloaded by the round trip into the packaged program to open its About dialog.
 ABOUT_PROBE = build/$(PRESET)/tests/libquendrel_about_probe.so
 
+# Every test in the suite, or a configure error that names the package to install: without it a
+# test whose tool is missing would only be reported as skipped.
+TEST_TOOLS := -DQUENDREL_REQUIRE_TEST_TOOLS=ON
+
 # How long `make test` fuzzes each target; `make fuzz FUZZ_SECONDS=3600` is the longer run.
 FUZZ_SECONDS := 30
 
@@ -56,7 +60,7 @@ test: build package
 
 # The whole suite again with AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer.
 asan-test: deps
-	cmake --preset asan
+	cmake --preset asan $(TEST_TOOLS)
 	cmake --build --preset asan
 	ctest --preset asan
 
@@ -123,7 +127,7 @@ build: configure
 	cmake --build --preset $(PRESET)
 
 configure: deps
-	cmake --preset $(PRESET)
+	cmake --preset $(PRESET) $(TEST_TOOLS)
 
 # The Debian packages are listed once, in setup.sh: what the program needs, and everything.
 run-deps:
