@@ -64,7 +64,8 @@ bool SaveCalculated(const QDir& folder, const QString& name, const QString& surn
 }
 
 // 「名前の候補」 for 佐藤 and girls, once the dictionary is read: the installed one, or the file
-// QUENDREL_ENAMDICT names. Without one there is no list to show, and no picture.
+// QUENDREL_ENAMDICT names. Without one there is no list to show, and no picture. The wait is long
+// for a sanitized build on a busy machine, which reads it ten times slower.
 bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const QString& name) {
   if (!std::ifstream{quendrel::NameDictionaryPath()}) {
     std::printf("no name dictionary (enamdict) to read: no %s\n", qPrintable(name));
@@ -72,7 +73,7 @@ bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const 
   }
   window.candidatesAction()->trigger();
   quendrel::CandidatesWindow& candidates = *window.candidates();
-  if (!QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 20000)) {
+  if (!QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 60000)) {
     std::fprintf(stderr, "the dictionary was not read: no %s\n", qPrintable(name));
     return false;
   }
