@@ -7,6 +7,7 @@
 
 #include "core/name_reading.h"
 #include "tests/euc_jp.h"
+#include "ui/stroke_pattern_texts.h"
 
 namespace quendrel {
 namespace {
@@ -35,6 +36,23 @@ TEST(CandidateTexts, ShowsARowAndSaysItAsOneLine) {
   list.setFilter({SexChoice::Either, 0, "", "麗鷹", true});  // 総格 68
   EXPECT_EQ(CandidateCell(list, 0, CandidateOrder::Future), "なし");
   EXPECT_EQ(CandidateCell(list, 0, CandidateOrder::Sex), "男の子");
+}
+
+// The cells every list of readings shares, and the stroke-count page's own captions and items.
+TEST(CandidateTexts, SharedCellsAndThePatternPagesWords) {
+  EXPECT_EQ(CountsCell({12, 0, 3}, 3), "12・？・3");  // a character nothing counts
+  EXPECT_EQ(CountsCell({7, 18, 0}, 2), "7・18");
+  const GridValues grids{25, 30, 24, 19, 49};  // 佐藤 陽葵
+  const std::array<std::string_view, kReadingFields> cells = {
+      "25", "30", "24", "19", "49", "細糸運 現状維持", "転落運 急下降", "細糸運 現状維持"};
+  for (std::size_t field = 0; field < kReadingFields; ++field) {
+    EXPECT_EQ(ReadingCell(grids, field), cells.at(field)) << field;
+  }
+  EXPECT_EQ(ReadingCell(GridValues{1, 2, 3, 4, 68}, 5), "なし");
+  EXPECT_EQ(PositionCaption(0, 12), "1文字目 12画(&U)");
+  EXPECT_EQ(PositionCaption(2, 5), "3文字目 5画(&O)");
+  EXPECT_EQ(CharacterItem({"陽", "ひ・あき"}), "陽\u3000ひ・あき");
+  EXPECT_EQ(CharacterItem({"さ", "さ"}), "さ");  // a kana is not read twice
 }
 
 }  // namespace
