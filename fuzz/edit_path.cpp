@@ -4,24 +4,18 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
-
-#include <QString>
 
 #include "core/characters.h"
 #include "ui/box_edit.h"
 #include "ui/design/element.h"
-#include "ui/qt/qt_strings.h"
 
 namespace quendrel::fuzzing {
 namespace {
 
 constexpr ElementId kBox = ElementId::Text1;
 constexpr std::size_t kHeader = 4;
-
-QString FromUtf8(const std::string& utf8) {
-  return FromUtf16(ToUtf16(utf8));
-}
 
 // The first characters of `text`, joined.
 std::string Prefix(std::string_view text, std::size_t characters) {
@@ -36,9 +30,9 @@ std::string Prefix(std::string_view text, std::size_t characters) {
 // offered, where the box's caret or selection was [caret, caretEnd). Typing, a paste and a commit
 // replace the selection; a drop lands where the pointer is, the caret left where it was.
 struct Edit {
-  QString text;
+  std::u16string text;
   std::size_t caret, caretEnd, start, end;
-  QString offered;
+  std::u16string offered;
 };
 
 Edit Decode(std::span<const std::uint8_t> input) {
@@ -51,12 +45,12 @@ Edit Decode(std::span<const std::uint8_t> input) {
   }
   const std::u16string_view all(units);
   const std::size_t split = std::min(all.find(u'\uFFFF'), all.size());
-  QString text = FromUtf16(all.substr(0, split));
-  if (Overfills(kBox, Utf16(text))) {  // the box never holds more than it takes
-    text = FromUtf8(TruncateCharacters(ToUtf8(text), DefinitionOf(kBox).maxCharacters));
+  std::u16string text(all.substr(0, split));
+  if (Overfills(kBox, text)) {  // the box never holds more than it takes
+    text = ToUtf16(TruncateCharacters(ToUtf8(text), DefinitionOf(kBox).maxCharacters));
   }
   const auto at = [&text](std::uint8_t byte) {
-    return static_cast<std::size_t>(byte) % static_cast<std::size_t>(text.size() + 1);
+    return static_cast<std::size_t>(byte) % (text.size() + 1);
   };
   const std::size_t from = std::min(at(header[1]), at(header[2]));
   const std::size_t to = std::max(at(header[1]), at(header[2]));
@@ -66,22 +60,21 @@ Edit Decode(std::span<const std::uint8_t> input) {
           .caretEnd = dropped ? from : to,
           .start = dropped ? at(header[3]) : from,
           .end = dropped ? at(header[3]) : to,
-          .offered = FromUtf16(all.substr(std::min(split + 1, all.size())))};
+          .offered = std::u16string(all.substr(std::min(split + 1, all.size())))};
 }
 
 }  // namespace
 
 std::vector<std::string> EditPathViolations(std::span<const std::uint8_t> input) {
   const Edit edit = Decode(input);
-  const QString head = edit.text.left(static_cast<qsizetype>(edit.start));
-  const QString tail = edit.text.mid(static_cast<qsizetype>(edit.end));
-  const QString attempt = head + edit.offered + tail;
-  const EditOutcome outcome =
-      TakeEdit(kBox, {.text = Utf16(edit.text),
-                      .start = edit.caret,
-                      .end = edit.caretEnd,
-                      .attempt = Utf16(attempt),
-                      .caret = static_cast<std::size_t>(head.size() + edit.offered.size())});
+  const std::u16string head = edit.text.substr(0, edit.start);
+  const std::u16string tail = edit.text.substr(edit.end);
+  const std::u16string attempt = head + edit.offered + tail;
+  const EditOutcome outcome = TakeEdit(kBox, {.text = edit.text,
+                                              .start = edit.caret,
+                                              .end = edit.caretEnd,
+                                              .attempt = attempt,
+                                              .caret = head.size() + edit.offered.size()});
   if (outcome.taken) {
     return {};  // the box takes the edit as it is
   }
@@ -91,24 +84,23 @@ std::vector<std::string> EditPathViolations(std::span<const std::uint8_t> input)
     return violations;
   }
   const Insertion& parts = *outcome.refused;
-  if (FromUtf16(parts.before) != head || FromUtf16(parts.after) != tail ||
-      FromUtf16(parts.inserted) != edit.offered) {
+  if (parts.before != head || parts.after != tail || parts.inserted != edit.offered) {
     violations.emplace_back("the text the edit did not replace was taken for inserted, or back");
   }
-  const QString kept = FromUtf16(outcome.kept);
-  const QString held = kept.isEmpty() ? edit.text : head + kept + tail;
-  if (Overfills(kBox, Utf16(held))) {
+  const std::u16string& kept = outcome.kept;
+  const std::u16string held = kept.empty() ? edit.text : head + kept + tail;
+  if (Overfills(kBox, held)) {
     violations.emplace_back("the box holds more than it takes");
   }
   const std::string offered = ToUtf8(edit.offered);
   const std::size_t count = CountCharacters(ToUtf8(kept));
-  if (!edit.offered.startsWith(kept)) {
+  if (!std::u16string_view(edit.offered).starts_with(kept)) {
     violations.emplace_back("what went in is not the start of what was offered");
   } else if (Prefix(offered, count) != ToUtf8(kept)) {
     violations.emplace_back("what went in splits a character");
   }
-  if (const QString longer = FromUtf8(Prefix(offered, count + 1));
-      longer.size() > kept.size() && !Overfills(kBox, Utf16(head + longer + tail))) {
+  if (const std::u16string longer = ToUtf16(Prefix(offered, count + 1));
+      longer.size() > kept.size() && !Overfills(kBox, head + longer + tail)) {
     violations.emplace_back("a character that fits was left out");
   }
   return violations;

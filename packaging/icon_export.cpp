@@ -18,7 +18,6 @@
 
 #include "packaging/figure_svg.h"
 #include "ui/design/icon_figures.h"
-#include "ui/qt/qt_strings.h"
 #include "ui/version.h"
 
 namespace {
@@ -27,7 +26,9 @@ constexpr int kRenderedSizes[] = {48, 64, 128, 256};
 
 QString IconPath(const QDir& themeDir, const QString& folder, const char* suffix) {
   return themeDir.filePath(folder + QStringLiteral("/apps/") +
-                           quendrel::ToQString(quendrel::kApplicationId) + QLatin1String(suffix));
+                           QLatin1String(quendrel::kApplicationId.data(),
+                                         static_cast<qsizetype>(quendrel::kApplicationId.size())) +
+                           QLatin1String(suffix));
 }
 
 bool Failed(const QString& what) {

@@ -3,11 +3,28 @@
 
 #include <string_view>
 
+class QAccessibleInterface;
+class QObject;
 class QWidget;
 
-// How the main window meets a screen reader over Qt's accessibility bridge: the interfaces of its
-// own widgets, made by one factory, and the few things the window tells a reader itself.
+// How the program's widgets meet a screen reader over Qt's accessibility bridge: one factory asks
+// each widget that has an interface of its own for it, and a few helpers tell a reader what a
+// window did. Nothing here knows any widget of the program.
 namespace quendrel {
+
+// A widget that a screen reader meets through an interface of its own rather than Qt's.
+class OwnAccessibleInterface {
+ public:
+  OwnAccessibleInterface() = default;
+  OwnAccessibleInterface(const OwnAccessibleInterface&) = delete;
+  OwnAccessibleInterface& operator=(const OwnAccessibleInterface&) = delete;
+  OwnAccessibleInterface(OwnAccessibleInterface&&) = delete;
+  OwnAccessibleInterface& operator=(OwnAccessibleInterface&&) = delete;
+  virtual ~OwnAccessibleInterface() = default;
+
+  // A new interface, which Qt's accessibility cache takes and owns.
+  [[nodiscard]] virtual QAccessibleInterface* createAccessibleInterface() = 0;
+};
 
 // Installs the factory for the application; once is enough for every window.
 void InstallAccessibility();
@@ -15,6 +32,7 @@ void InstallAccessibility();
 // Marks a caption that a screen reader hears in the name of the value it captions, so that a
 // review of the window reads it once, with its value, and not on its own as well.
 void MarkHeardWithItsValue(QWidget& caption, bool heard);
+[[nodiscard]] bool IsHeardWithItsValue(const QObject& caption);
 
 // Tells a screen reader what a command showed, politely: it waits for what is being said and
 // leaves the focus where it is.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/client_area.h"
 
+#include <QAccessibleWidget>
+#include <QList>
 #include <QPainter>
 #include <QPalette>
 
@@ -8,11 +10,45 @@
 #include "ui/qt/qt_conversions.h"
 
 namespace quendrel {
+namespace {
+
+// The client area as a screen reader walks it: without the captions that their values' names
+// begin with.
+class ClientAreaInterface final : public QAccessibleWidget {
+ public:
+  explicit ClientAreaInterface(ClientArea* area) : QAccessibleWidget(area, QAccessible::Client) {}
+
+  [[nodiscard]] int childCount() const override { return static_cast<int>(children().size()); }
+  [[nodiscard]] QAccessibleInterface* child(int index) const override {
+    return children().value(index);
+  }
+  [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override {
+    return static_cast<int>(children().indexOf(child));
+  }
+
+ private:
+  [[nodiscard]] QList<QAccessibleInterface*> children() const {
+    QList<QAccessibleInterface*> heard;
+    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+      QAccessibleInterface* child = QAccessibleWidget::child(i);
+      if (child != nullptr && !IsHeardWithItsValue(*child->object())) {
+        heard.append(child);
+      }
+    }
+    return heard;
+  }
+};
+
+}  // namespace
 
 ClientArea::ClientArea(const MainWindowModel& model, Contrast contrast, QWidget* parent)
     : QWidget(parent), model_(model) {
   setAutoFillBackground(true);
   setContrast(contrast);
+}
+
+QAccessibleInterface* ClientArea::createAccessibleInterface() {
+  return new ClientAreaInterface(this);
 }
 
 void ClientArea::setContrast(Contrast contrast) {

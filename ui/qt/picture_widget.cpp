@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPainter>
 
@@ -13,6 +14,10 @@ namespace quendrel {
 
 PictureWidget::PictureWidget(const Figure& figure, QWidget* parent)
     : QWidget(parent), figure_(figure) {}
+
+QAccessibleInterface* PictureWidget::createAccessibleInterface() {
+  return new QAccessibleWidget(this, QAccessible::Graphic);
+}
 
 bool PictureWidget::event(QEvent* event) {
   // A screen reader would keep a picture read while hidden as invisible.

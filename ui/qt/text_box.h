@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "ui/design/element_id.h"
+#include "ui/qt/accessibility.h"
 
 namespace quendrel {
 
@@ -19,9 +20,11 @@ namespace quendrel {
 // would split 𠮷 or か゛; so a validator refuses any edit that the box does not take whole, Qt
 // undoes it within its own undo history, and what the box keeps of the inserted text goes in as
 // an edit of its own.
-class TextBox final : public QLineEdit {
+class TextBox final : public QLineEdit, public OwnAccessibleInterface {
  public:
   TextBox(ElementId id, QWidget* parent);
+
+  [[nodiscard]] QAccessibleInterface* createAccessibleInterface() override;
 
   // Replaces [start, end) of the text as the user's edit would, under the same limit: for
   // assistive technology, which edits by offsets rather than by keys.
