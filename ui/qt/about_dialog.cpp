@@ -14,6 +14,8 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/caption_ink.h"
+#include "ui/qt/contrast_palette.h"
+#include "ui/qt/contrast_preference.h"
 #include "ui/qt/figure_painter.h"
 #include "ui/qt/qt_conversions.h"
 #include "ui/qt/qt_strings.h"
@@ -34,7 +36,7 @@ QLabel* CreateLabel(QWidget* parent, QRect geometry, const QString& text = {}) {
 
 }  // namespace
 
-frmAbout::frmAbout(QWidget* parent, Contrast contrast)
+frmAbout::frmAbout(QWidget* parent, const ContrastPreference* contrast)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       picIcon_(new QLabel(this)),
@@ -44,7 +46,8 @@ frmAbout::frmAbout(QWidget* parent, Contrast contrast)
           CreateLabel(this, ToRect(about::kLblDescription), ToQString(AboutDescription()))),
       lblDisclaimer_(
           CreateLabel(this, ToRect(about::kLblDisclaimer), ToQString(AboutDisclaimer()))),
-      cmdOK_(new QPushButton(QStringLiteral("OK"), this)) {
+      cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
+      contrast_(contrast) {
   setObjectName(QStringLiteral("frmAbout"));
   setFixedSize(ToPixels(about::kClientWidth), ToPixels(about::kClientHeight));
   setFont(FontFor({}));
@@ -59,7 +62,10 @@ frmAbout::frmAbout(QWidget* parent, Contrast contrast)
 
   cmdOK_->setGeometry(ToRect(about::kCmdOK));
   cmdOK_->setDefault(true);
-  setContrast(contrast);
+  showContrast();
+  if (contrast_ != nullptr) {
+    connect(contrast_, &ContrastPreference::changed, this, &frmAbout::showContrast);
+  }
   // Esc already rejects a QDialog, so OK acts as the cancel button too.
   connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
   QWidget::setTabOrder(cmdOK_, picIcon_);
@@ -87,16 +93,13 @@ frmAbout::frmAbout(QWidget* parent, Contrast contrast)
   setAccessibleDescription(heard.join(QLatin1Char('\n')));
 }
 
-void frmAbout::setContrast(Contrast contrast) {
-  contrast_ = contrast;
-  QPalette colours = palette();
-  for (const auto role : {QPalette::Window, QPalette::Button}) {
-    colours.setColor(role, ToColor(Shown(about::kGround, contrast)));
-  }
-  colours.setColor(QPalette::WindowText, ToColor(Shown(about::kInk, contrast)));
-  setPalette(colours);
+Contrast frmAbout::contrast() const {
+  return contrast_ != nullptr ? contrast_->contrast() : Contrast::Designed;
+}
+
+void frmAbout::showContrast() {
+  ShowInContrast(*this, {about::kInk, about::kGround, about::kGround}, contrast());
   InkCaptionForFace(*cmdOK_);
-  update();
 }
 
 void frmAbout::form_load() {
@@ -113,7 +116,7 @@ void frmAbout::paintEvent(QPaintEvent* /*event*/) {
     // A line of width w covers the w pixels from its own downwards, as the design drew it.
     painter.fillRect(QRect(QPoint(ToPixels(line.x1), ToPixels(line.y)),
                            QPoint(ToPixels(line.x2), ToPixels(line.y) + line.width - 1)),
-                     ToColor(Shown(line.colour, contrast_)));
+                     ToColor(Shown(line.colour, contrast())));
   }
 }
 

@@ -10,14 +10,14 @@ class QPushButton;
 
 namespace quendrel {
 
+class ContrastPreference;
+
 // The About dialog: fixed frame, one OK button that is both default and cancel. Each opening
-// constructs a new one, which loads its texts afresh.
+// constructs a new one, which loads its texts afresh. It follows `contrast` while it is open;
+// without one it is drawn as designed.
 class frmAbout final : public QDialog {
  public:
-  explicit frmAbout(QWidget* parent = nullptr, Contrast contrast = Contrast::Designed);
-
-  // Redraws it as the desktop now asks, while it is open too.
-  void setContrast(Contrast contrast);
+  explicit frmAbout(QWidget* parent = nullptr, const ContrastPreference* contrast = nullptr);
 
   [[nodiscard]] QLabel* lblTitle() const { return lblTitle_; }
   [[nodiscard]] QLabel* lblVersion() const { return lblVersion_; }
@@ -28,6 +28,8 @@ class frmAbout final : public QDialog {
 
  private:
   void form_load();
+  void showContrast();
+  [[nodiscard]] Contrast contrast() const;
 
   QLabel* picIcon_;
   QLabel* lblTitle_;
@@ -35,7 +37,7 @@ class frmAbout final : public QDialog {
   QLabel* lblDescription_;
   QLabel* lblDisclaimer_;
   QPushButton* cmdOK_;
-  Contrast contrast_ = Contrast::Designed;
+  const ContrastPreference* contrast_;
 };
 
 }  // namespace quendrel

@@ -29,6 +29,8 @@
 #include "ui/candidate_texts.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/candidate_table_model.h"
+#include "ui/qt/contrast_palette.h"
+#include "ui/qt/contrast_preference.h"
 #include "ui/qt/list_widgets.h"
 #include "ui/qt/qt_conversions.h"
 #include "ui/qt/qt_strings.h"
@@ -47,32 +49,6 @@ constexpr std::array<std::pair<SexChoice, std::string_view>, 3> kSexChoices = {{
 }};
 constexpr std::array<std::string_view, 4> kLengthChoices = {"すべて", "1文字", "2文字", "3文字"};
 
-// Dark on white, every text at 7:1 or more, as the main window's high contrast; otherwise the
-// theme's own palette, dark themes included.
-QPalette PaletteFor(Contrast contrast) {
-  QPalette palette = QApplication::palette();
-  if (contrast == Contrast::High) {
-    const QColor white{Qt::white};
-    const QColor black{Qt::black};
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::AlternateBase,
-                            QPalette::Button, QPalette::ToolTipBase}) {
-      palette.setColor(role, white);
-    }
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
-                            QPalette::ToolTipText, QPalette::Mid}) {
-      palette.setColor(role, black);
-    }
-    const QColor grey{80, 80, 80};  // 8.1:1, for what is not yet to be used
-    palette.setColor(QPalette::PlaceholderText, grey);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-      palette.setColor(QPalette::Disabled, role, grey);
-    }
-    palette.setColor(QPalette::Highlight, QColor{0, 0, 140});  // white on it 15:1
-    palette.setColor(QPalette::HighlightedText, white);
-  }
-  return palette;
-}
-
 // What the reading of the dictionary leaves behind in glibc's arenas, the helper threads' too,
 // goes back to the system, so that the window costs what its list holds.
 void ReturnFreedMemory() {
@@ -83,8 +59,8 @@ void ReturnFreedMemory() {
 
 }  // namespace
 
-CandidatesWindow::CandidatesWindow(Appraise appraise, CurrentGiven currentGiven, Contrast contrast,
-                                   QWidget* parent)
+CandidatesWindow::CandidatesWindow(Appraise appraise, CurrentGiven currentGiven,
+                                   const ContrastPreference& contrast, QWidget* parent)
     : QWidget(parent, Qt::Window), appraise_(std::move(appraise)) {
   setWindowTitle(QStringLiteral("名前の候補"));
   setObjectName(QStringLiteral("名前の候補"));
@@ -96,7 +72,9 @@ CandidatesWindow::CandidatesWindow(Appraise appraise, CurrentGiven currentGiven,
   japanese.setFamily(FontFor({}).family());
   setFont(japanese);
   createControls(std::move(currentGiven));
-  setContrast(contrast);
+  setPalette(ThemedPalette(contrast.contrast()));
+  connect(&contrast, &ContrastPreference::changed, this,
+          [this](Contrast now) { setPalette(ThemedPalette(now)); });
   // Wide enough for every column of a three-character name with a few readings.
   const int em = fontMetrics().horizontalAdvance(QChar(u'名'));
   resize(QSize(em * 80, em * 42).expandedTo(sizeHint()));
@@ -224,10 +202,6 @@ void CandidatesWindow::open(const std::string& surname) {
   show();
   raise();
   activateWindow();
-}
-
-void CandidatesWindow::setContrast(Contrast contrast) {
-  setPalette(PaletteFor(contrast));
 }
 
 void CandidatesWindow::startLoading() {

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include "core/name_finder.h"
-#include "ui/design/contrast.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -25,6 +24,7 @@ class QTableView;
 namespace quendrel {
 
 class CandidateTableModel;
+class ContrastPreference;
 class ShortlistPage;
 class StrokePatternsPage;
 class TextBox;
@@ -38,10 +38,10 @@ class CandidatesWindow final : public QWidget {
   // `appraise` shows a surname and given name in the main window with its full reading.
   using Appraise = std::function<void(const std::string& surname, const std::string& given)>;
 
-  // `currentGiven` is the given name the main window holds now.
+  // `currentGiven` is the given name the main window holds now. The window follows `contrast`.
   using CurrentGiven = std::function<std::string()>;
 
-  CandidatesWindow(Appraise appraise, CurrentGiven currentGiven, Contrast contrast,
+  CandidatesWindow(Appraise appraise, CurrentGiven currentGiven, const ContrastPreference& contrast,
                    QWidget* parent);
   ~CandidatesWindow() override;
   CandidatesWindow(const CandidatesWindow&) = delete;
@@ -51,7 +51,6 @@ class CandidatesWindow final : public QWidget {
 
   // Shows the window for a surname, reading the dictionary if it has not been read, and raises it.
   void open(const std::string& surname);
-  void setContrast(Contrast contrast);
 
   [[nodiscard]] bool loaded() const { return list_.has_value(); }
   [[nodiscard]] QTableView* table() const { return table_; }

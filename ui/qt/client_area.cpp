@@ -7,6 +7,8 @@
 #include <QPalette>
 
 #include "ui/design/layout.h"
+#include "ui/qt/contrast_palette.h"
+#include "ui/qt/contrast_preference.h"
 #include "ui/qt/qt_conversions.h"
 
 namespace quendrel {
@@ -41,22 +43,20 @@ class ClientAreaInterface final : public QAccessibleWidget {
 
 }  // namespace
 
-ClientArea::ClientArea(const MainWindowModel& model, Contrast contrast, QWidget* parent)
-    : QWidget(parent), model_(model) {
+ClientArea::ClientArea(const MainWindowModel& model, const ContrastPreference& contrast,
+                       QWidget* parent)
+    : QWidget(parent), model_(model), contrast_(contrast) {
   setAutoFillBackground(true);
-  setContrast(contrast);
+  showContrast();
+  connect(&contrast_, &ContrastPreference::changed, this, &ClientArea::showContrast);
 }
 
 QAccessibleInterface* ClientArea::createAccessibleInterface() {
   return new ClientAreaInterface(this);
 }
 
-void ClientArea::setContrast(Contrast contrast) {
-  contrast_ = contrast;
-  QPalette ground = palette();
-  ground.setColor(QPalette::Window, ToColor(Shown(kWindowBackground, contrast)));
-  setPalette(ground);
-  update();
+void ClientArea::showContrast() {
+  ShowInContrast(*this, {kWindowText, kWindowBackground, kControlGrey}, contrast_.contrast());
 }
 
 QSize ClientArea::sizeHint() const {
@@ -65,14 +65,15 @@ QSize ClientArea::sizeHint() const {
 
 void ClientArea::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  const Contrast contrast = contrast_.contrast();
   const ElementLayout& panel = LayoutOf(ElementId::Shape1);
   if (panel.faceColour) {
-    painter.fillRect(ToRect(panel), ToColor(Shown(*panel.faceColour, contrast_)));
+    painter.fillRect(ToRect(panel), ToColor(Shown(*panel.faceColour, contrast)));
   }
 
   // Lines are axis-parallel and one pixel wide: filling their pixels keeps them exact at any
   // scale, where a cosmetic pen would be antialiased or shifted by half a pixel.
-  const QColor ink = ToColor(Shown(kWindowText, contrast_));
+  const QColor ink = ToColor(Shown(kWindowText, contrast));
   for (const LineLayout& line : LineLayouts()) {
     if (!model_.isVisible(line.id)) {
       continue;

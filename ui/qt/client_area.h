@@ -3,21 +3,21 @@
 
 #include <QWidget>
 
-#include "ui/design/contrast.h"
 #include "ui/main_window_model.h"
 #include "ui/qt/accessibility.h"
 
 namespace quendrel {
 
+class ContrastPreference;
+
 // The client area of the main window: its grey ground, the title panel Shape1 and the diagram
 // lines, which lie beneath every other element.
 class ClientArea final : public QWidget, public OwnAccessibleInterface {
  public:
-  ClientArea(const MainWindowModel& model, Contrast contrast, QWidget* parent);
+  // It follows `contrast` as the desktop changes it.
+  ClientArea(const MainWindowModel& model, const ContrastPreference& contrast, QWidget* parent);
 
   [[nodiscard]] QAccessibleInterface* createAccessibleInterface() override;
-
-  void setContrast(Contrast contrast);
 
   [[nodiscard]] QSize sizeHint() const override;
 
@@ -25,8 +25,10 @@ class ClientArea final : public QWidget, public OwnAccessibleInterface {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void showContrast();
+
   const MainWindowModel& model_;
-  Contrast contrast_ = Contrast::Designed;
+  const ContrastPreference& contrast_;
 };
 
 }  // namespace quendrel

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/contrast_preference.h"
 
-#include <utility>
-
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -38,8 +36,7 @@ QVariant Unwrapped(QVariant value) {
 
 }  // namespace
 
-ContrastPreference::ContrastPreference(Listener listener, QObject* parent)
-    : QObject(parent), listener_(std::move(listener)) {
+ContrastPreference::ContrastPreference(QObject* parent) : QObject(parent) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
   const QAccessibilityHints* hints = QGuiApplication::styleHints()->accessibility();
   qtContrast_ = hints->contrastPreference() == Qt::ContrastPreference::HighContrast;
@@ -49,7 +46,7 @@ ContrastPreference::ContrastPreference(Listener listener, QObject* parent)
             report();
           });
 #endif
-  reported_ = contrast();
+  contrast_ = qtContrast_ ? Contrast::High : Contrast::Designed;
   // Connecting to the session bus can take a while where there is none to find, so it waits until
   // the event loop runs, after the window has been shown.
   QTimer::singleShot(0, this, &ContrastPreference::askThePortal);
@@ -70,10 +67,6 @@ void ContrastPreference::askThePortal() {
   call << QStringList{kAppearance, kGnomeAccess};
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kReadTimeoutMs), this);
   connect(watcher, &QDBusPendingCallWatcher::finished, this, &ContrastPreference::readAll);
-}
-
-Contrast ContrastPreference::contrast() const {
-  return portalContrast_ || gnomeContrast_ || qtContrast_ ? Contrast::High : Contrast::Designed;
 }
 
 // The answer is a{sa{sv}}: for each namespace asked, its keys and values.
@@ -114,9 +107,11 @@ void ContrastPreference::take(const QString& group, const QString& key, const QV
 }
 
 void ContrastPreference::report() {
-  if (contrast() != reported_) {
-    reported_ = contrast();
-    listener_(reported_);
+  const Contrast now =
+      portalContrast_ || gnomeContrast_ || qtContrast_ ? Contrast::High : Contrast::Designed;
+  if (now != contrast_) {
+    contrast_ = now;
+    Q_EMIT changed(now);
   }
 }
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
-
 #include <QObject>
 
 #include "ui/design/contrast.h"
@@ -26,13 +24,14 @@ class ContrastPreference final : public QObject {
  private Q_SLOTS:
   void settingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 
+ Q_SIGNALS:
+  // Each change of the preference, the first answer included.
+  void changed(quendrel::Contrast contrast);
+
  public:
-  using Listener = std::function<void(Contrast)>;
+  explicit ContrastPreference(QObject* parent);
 
-  // `listener` hears each change of the preference, the first answer included.
-  ContrastPreference(Listener listener, QObject* parent);
-
-  [[nodiscard]] Contrast contrast() const;
+  [[nodiscard]] Contrast contrast() const { return contrast_; }
 
  private:
   void askThePortal();
@@ -40,11 +39,10 @@ class ContrastPreference final : public QObject {
   void take(const QString& group, const QString& key, const QVariant& value);
   void report();
 
-  Listener listener_;
-  bool portalContrast_ = false;  // org.freedesktop.appearance contrast
-  bool gnomeContrast_ = false;   // org.gnome.desktop.a11y.interface high-contrast
-  bool qtContrast_ = false;      // Qt's own, from 6.10
-  Contrast reported_ = Contrast::Designed;
+  bool portalContrast_ = false;             // org.freedesktop.appearance contrast
+  bool gnomeContrast_ = false;              // org.gnome.desktop.a11y.interface high-contrast
+  bool qtContrast_ = false;                 // Qt's own, from 6.10
+  Contrast contrast_ = Contrast::Designed;  // as the three say together
 };
 
 }  // namespace quendrel

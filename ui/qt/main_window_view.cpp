@@ -18,9 +18,9 @@
 #include "ui/qt/accessibility.h"
 #include "ui/qt/application_icon.h"
 #include "ui/qt/candidates_window.h"
-#include "ui/qt/caption_ink.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/command_button.h"
+#include "ui/qt/contrast_palette.h"
 #include "ui/qt/contrast_preference.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/picture_widget.h"
@@ -39,19 +39,12 @@ QString TextOf(const MainWindowModel& model, ElementId id) {
 }
 
 // The grounds and inks are the design's whatever the theme, or their high-contrast swaps; a text
-// box keeps the theme's own ground and ink (Base and Text), which belong together. A button's
-// caption takes the ink that reads on its face.
-void ApplyColours(QWidget* widget, const ElementLayout& layout, Contrast contrast) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText,
-                   ToColor(Shown(layout.textColour.value_or(kWindowText), contrast)));
-  palette.setColor(QPalette::Window, ToColor(Shown(kWindowBackground, contrast)));
-  palette.setColor(QPalette::Button,
-                   ToColor(Shown(layout.faceColour.value_or(kControlGrey), contrast)));
-  widget->setPalette(palette);
-  if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    InkCaptionForFace(*button);
-  }
+// box keeps the theme's own ground and ink (Base and Text), which belong together.
+void ShowElementInContrast(QWidget& widget, const ElementLayout& layout, Contrast contrast) {
+  ShowInContrast(widget,
+                 {layout.textColour.value_or(kWindowText), kWindowBackground,
+                  layout.faceColour.value_or(kControlGrey)},
+                 contrast);
 }
 
 QLabel* CreateLabel(const ElementLayout& layout, QWidget* parent) {
@@ -98,8 +91,9 @@ MainWindowView::MainWindowView(EndApplication endApplication)
   setFont(FontFor({}));
   InstallAccessibility();
 
-  contrastPreference_ = new ContrastPreference([this](Contrast) { showContrast(); }, this);
-  clientArea_ = new ClientArea(model_, contrast(), this);
+  contrastPreference_ = new ContrastPreference(this);
+  connect(contrastPreference_, &ContrastPreference::changed, this, &MainWindowView::showContrast);
+  clientArea_ = new ClientArea(model_, *contrastPreference_, this);
   setCentralWidget(clientArea_);
   createElements();
   createMenus();
@@ -128,7 +122,7 @@ void MainWindowView::createElements() {
     widgets_.at(IndexOf(layout.id)) = widget;
     widget->setGeometry(ToRect(layout));
     widget->setFont(FontFor(layout.font));
-    ApplyColours(widget, layout, contrast());
+    ShowElementInContrast(*widget, layout, contrast());
     widget->setObjectName(ToQString(DefinitionOf(layout.id).name));
     MarkHeardWithItsValue(*widget, HeardWithItsValue(layout.id));
     widget->raise();  // the layouts run from the bottom of the stack up
@@ -201,7 +195,7 @@ void MainWindowView::openCandidates() {
   if (candidates_ == nullptr) {
     candidates_ = new CandidatesWindow(
         [this](const std::string& surname, const std::string& given) { appraise(surname, given); },
-        [this] { return model_.text(Text2); }, contrast(), this);
+        [this] { return model_.text(Text2); }, *contrastPreference_, this);
   }
   candidates_->open(model_.text(Text1));
 }
@@ -245,20 +239,12 @@ Contrast MainWindowView::contrast() const {
   return contrastPreference_->contrast();
 }
 
-void MainWindowView::showContrast() {
+// The client area, the candidates window and an open About dialog follow the preference
+// themselves.
+void MainWindowView::showContrast(Contrast contrast) {
   for (const ElementLayout& layout : ElementLayouts()) {
     if (QWidget* widget = widgetOf(layout.id)) {
-      ApplyColours(widget, layout, contrast());
-    }
-  }
-  clientArea_->setContrast(contrast());
-  if (candidates_ != nullptr) {
-    candidates_->setContrast(contrast());
-  }
-  // frmAbout has no Q_OBJECT of its own, which findChildren needs from Qt 6.8 on.
-  for (QDialog* dialog : findChildren<QDialog*>()) {
-    if (auto* about = dynamic_cast<frmAbout*>(dialog)) {
-      about->setContrast(contrast());
+      ShowElementInContrast(*widget, layout, contrast);
     }
   }
 }
@@ -273,7 +259,7 @@ void MainWindowView::endApplication() {
 
 void MainWindowView::showAboutModally() {
   // A child of the main window: the window system keeps it above the window and places it over it.
-  frmAbout about(this, contrast());
+  frmAbout about(this, contrastPreference_);
   about.exec();
 }
 

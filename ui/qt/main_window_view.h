@@ -35,6 +35,9 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   [[nodiscard]] ClientArea* clientArea() const { return clientArea_; }
   // As the desktop asks for it now; the window and an open About dialog follow each change.
   [[nodiscard]] Contrast contrast() const;
+  [[nodiscard]] const ContrastPreference& contrastPreference() const {
+    return *contrastPreference_;
+  }
   // 「名前の候補」, once it has been opened.
   [[nodiscard]] CandidatesWindow* candidates() const { return candidates_; }
   [[nodiscard]] QAction* candidatesAction() const { return candidatesAction_; }
@@ -52,7 +55,7 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   void connectCommands();
   void setTabOrder() const;
   void present(ElementId id);
-  void showContrast();
+  void showContrast(Contrast contrast);
   void openCandidates();
   void calculate();
   void appraise();

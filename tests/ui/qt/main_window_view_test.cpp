@@ -736,7 +736,7 @@ TEST(MainWindowContrastTest, FollowTheDesktopsPreferenceBothWays) {
   ASSERT_TRUE(portal.registered());
   MainWindowView window([] {});
   ShowResults(window);
-  frmAbout about(&window, window.contrast());
+  frmAbout about(&window, &window.contrastPreference());
   about.show();
   const auto turnsTo = [&window](auto contrast, const char* after) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.contrast() == contrast; })) << after;

@@ -120,7 +120,7 @@ bool SaveLook(const QDir& folder, const QString& look, bool highContrast = false
   QTest::mouseClick(window.widgetOf(ElementId::Command1), Qt::LeftButton);
   QTest::mouseClick(window.widgetOf(ElementId::Command2), Qt::LeftButton);
   const bool candidatesSaved = SaveCandidates(window, folder, look + QStringLiteral("-candidates"));
-  quendrel::frmAbout about(&window, window.contrast());
+  quendrel::frmAbout about(&window, &window.contrastPreference());
   about.show();
   const bool windowSaved = Save(window, folder, look + QStringLiteral("-main-window"));
   return Save(about, folder, look + QStringLiteral("-about")) && windowSaved && candidatesSaved;
