@@ -3,6 +3,7 @@
 
 #include <cassert>
 #include <utility>
+#include <vector>
 
 #include "core/characters.h"
 #include "ui/box_edit.h"
@@ -49,9 +50,44 @@ void MainWindowModel::setChangeListener(ChangeListener listener) {
   listener_ = std::move(listener);
 }
 
-void MainWindowModel::changed(ElementId id) const {
-  if (listener_) {
-    listener_(id);
+void MainWindowModel::perform(const std::function<void()>& command) {
+  if (performing_) {  // a command within a command is told with it
+    command();
+    return;
+  }
+  struct Performing {
+    explicit Performing(bool& flag) : flag(flag) { flag = true; }
+    Performing(const Performing&) = delete;
+    Performing& operator=(const Performing&) = delete;
+    Performing(Performing&&) = delete;
+    Performing& operator=(Performing&&) = delete;
+    ~Performing() { flag = false; }
+    bool& flag;
+  };
+  {
+    const Performing performing(performing_);
+    command();
+  }
+  tell();
+}
+
+void MainWindowModel::changed(ElementId id) {
+  written_.set(IndexOf(id));
+  if (!performing_) {
+    tell();
+  }
+}
+
+void MainWindowModel::tell() {
+  std::vector<ElementId> written;
+  for (std::size_t i = 0; i < kElementCount; ++i) {
+    if (written_.test(i)) {
+      written.push_back(static_cast<ElementId>(i));
+    }
+  }
+  written_.reset();
+  if (listener_ && !written.empty()) {
+    listener_(written);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -138,7 +139,9 @@ TEST(Appraisal, UsesTheLastCalculationNotTheEditedNames) {
 TEST(Appraisal, EmptiesTheRowCaptionsBeforeAnyCalculation) {
   MainWindowModel window;
   std::vector<ElementId> written;
-  window.setChangeListener([&written](ElementId id) { written.push_back(id); });
+  window.setChangeListener([&written](std::span<const ElementId> ids) {
+    written.insert(written.end(), ids.begin(), ids.end());
+  });
   Command2_Click(window);
   const std::vector<ElementId> expected = {Image1,  Image2,  Image3,  Image4,  Image5,
                                            Label14, Label16, Label17, Label21, Label21};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main_window_model.h"
 
+#include <span>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -67,15 +68,27 @@ TEST(MainWindowModel, HoldsWhatFitsTheNameBoxesAndNeverMore) {
   EXPECT_EQ(window.text(Text3), "12345") << "count boxes take any text";
 }
 
-TEST(MainWindowModel, TellsItsListenerOfEveryWrite) {
+// Every write alone, or a command's writes at once, each element once and in element order.
+TEST(MainWindowModel, TellsItsListenerOfEveryWriteOnceForEachCommand) {
   MainWindowModel window;
-  std::vector<ElementId> told;
-  window.setChangeListener([&told](ElementId id) { told.push_back(id); });
-  window.setText(Text1, "山");
-  window.setCaption(Label21, "x");
-  window.setVisible(Image3, true);
-  window.setVisible(Image3, true);
-  EXPECT_EQ(told, (std::vector<ElementId>{Text1, Label21, Image3, Image3}));
+  std::vector<std::vector<ElementId>> told;
+  window.setChangeListener([&told](std::span<const ElementId> written) {
+    told.emplace_back(written.begin(), written.end());
+  });
+  const auto writeFour = [&window] {
+    window.setVisible(Image3, true);
+    window.setCaption(Label21, "x");
+    window.setText(Text1, "山");
+    window.setVisible(Image3, true);
+  };
+  writeFour();
+  EXPECT_EQ(told, (std::vector<std::vector<ElementId>>{{Image3}, {Label21}, {Text1}, {Image3}}));
+  told.clear();
+  window.perform([&] { window.perform(writeFour); });
+  EXPECT_EQ(told, (std::vector<std::vector<ElementId>>{{Text1, Label21, Image3}}));
+  told.clear();
+  window.perform([] {});
+  EXPECT_TRUE(told.empty()) << "a command that writes nothing is not told";
   EXPECT_TRUE(window.isVisible(Image3));
 }
 

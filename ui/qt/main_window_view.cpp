@@ -99,7 +99,7 @@ MainWindowView::MainWindowView(EndApplication endApplication)
   createMenus();
   connectCommands();
   setTabOrder();
-  model_.setChangeListener([this](ElementId id) { present(id); });
+  model_.setChangeListener([this](std::span<const ElementId> written) { present(written); });
   // Open at the designed client size; left to itself Qt would cap it at two thirds of a small
   // screen.
   resize(clientArea_->sizeHint() + QSize(0, menuBar()->sizeHint().height()));
@@ -172,20 +172,24 @@ void MainWindowView::connectCommands() {
 }
 
 void MainWindowView::calculate() {
-  Command1_Click(model_);
+  model_.perform([this] { Command1_Click(model_); });
   Announce(*widgetOf(Command1), StrokeCalculationAnnouncement(model_));
 }
 
 void MainWindowView::appraise() {
-  Command2_Click(model_);
+  model_.perform([this] { Command2_Click(model_); });
   Announce(*widgetOf(Command2), AppraisalAnnouncement(model_));
 }
 
 void MainWindowView::appraise(const std::string& surname, const std::string& given) {
-  model_.setText(Text1, surname);
-  model_.setText(Text2, given);
-  calculate();
-  appraise();
+  model_.perform([&] {
+    model_.setText(Text1, surname);
+    model_.setText(Text2, given);
+    Command1_Click(model_);
+    Command2_Click(model_);
+  });
+  Announce(*widgetOf(Command1), StrokeCalculationAnnouncement(model_));
+  Announce(*widgetOf(Command2), AppraisalAnnouncement(model_));
   raise();
   activateWindow();
 }
@@ -207,12 +211,21 @@ void MainWindowView::setTabOrder() const {
   }
 }
 
-void MainWindowView::present(ElementId id) {
-  const ElementKind kind = DefinitionOf(id).kind;
-  if (kind == ElementKind::Line) {
-    clientArea_->update();
-    return;
+void MainWindowView::present(std::span<const ElementId> written) {
+  bool linesWritten = false;
+  for (const ElementId id : written) {
+    if (DefinitionOf(id).kind == ElementKind::Line) {
+      linesWritten = true;
+    } else {
+      present(id);
+    }
   }
+  if (linesWritten) {
+    clientArea_->update();
+  }
+}
+
+void MainWindowView::present(ElementId id) {
   QWidget* widget = widgetOf(id);
   if (widget == nullptr) {
     return;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 
 #include <QMainWindow>
@@ -54,6 +55,7 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   void createMenus();
   void connectCommands();
   void setTabOrder() const;
+  void present(std::span<const ElementId> written);
   void present(ElementId id);
   void showContrast(Contrast contrast);
   void openCandidates();
