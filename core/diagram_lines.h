@@ -9,33 +9,30 @@
 
 namespace quendrel {
 
-// The bracket lines beside the name strip, by their element numbers; 28, 29, 34, 35, 36 and 41
-// were never drawn.
-// NOLINTNEXTLINE(readability-enum-initial-value): the values are the element numbers, gaps and all
-enum class DiagramLine : std::uint8_t {
-  // clang-format off
-  Line1 = 1, Line2, Line3, Line4, Line5, Line6, Line7, Line8, Line9, Line10,
-  Line11, Line12, Line13, Line14, Line15, Line16, Line17, Line18, Line19, Line20,
-  Line21, Line22, Line23, Line24, Line25, Line26, Line27,
-  Line30 = 30, Line31, Line32, Line33,
-  Line37 = 37, Line38, Line39, Line40,
-  Line42 = 42, Line43, Line44, Line45,
-  // clang-format on
-};
+// The 39 bracket lines beside the name strip, under their element names; 28, 29, 34, 35, 36 and
+// 41 were never drawn. This is the one list of them: the enumeration below, the window's line
+// elements and their layout are all made from it, in this order, which is also the order the
+// stroke calculation hides them in. LINE(name) is applied to each.
+// clang-format off
+#define QUENDREL_DIAGRAM_LINES(LINE)                                                             \
+  LINE(Line1)  LINE(Line2)  LINE(Line3)  LINE(Line4)  LINE(Line5)  LINE(Line6)  LINE(Line7)      \
+  LINE(Line8)  LINE(Line9)  LINE(Line10) LINE(Line11) LINE(Line12) LINE(Line13) LINE(Line14)     \
+  LINE(Line15) LINE(Line16) LINE(Line17) LINE(Line18) LINE(Line19) LINE(Line20) LINE(Line21)     \
+  LINE(Line22) LINE(Line23) LINE(Line24) LINE(Line25) LINE(Line26) LINE(Line27)                  \
+  LINE(Line30) LINE(Line31) LINE(Line32) LINE(Line33)                                            \
+  LINE(Line37) LINE(Line38) LINE(Line39) LINE(Line40)                                            \
+  LINE(Line42) LINE(Line43) LINE(Line44) LINE(Line45)
+// clang-format on
 
-// All 39 lines in the order the stroke calculation hides them.
-inline constexpr std::array<DiagramLine, 39> kAllDiagramLines = {
-    DiagramLine::Line1,  DiagramLine::Line2,  DiagramLine::Line3,  DiagramLine::Line4,
-    DiagramLine::Line5,  DiagramLine::Line6,  DiagramLine::Line7,  DiagramLine::Line8,
-    DiagramLine::Line9,  DiagramLine::Line10, DiagramLine::Line11, DiagramLine::Line12,
-    DiagramLine::Line13, DiagramLine::Line14, DiagramLine::Line15, DiagramLine::Line16,
-    DiagramLine::Line17, DiagramLine::Line18, DiagramLine::Line19, DiagramLine::Line20,
-    DiagramLine::Line21, DiagramLine::Line22, DiagramLine::Line23, DiagramLine::Line24,
-    DiagramLine::Line25, DiagramLine::Line26, DiagramLine::Line27, DiagramLine::Line30,
-    DiagramLine::Line31, DiagramLine::Line32, DiagramLine::Line33, DiagramLine::Line37,
-    DiagramLine::Line38, DiagramLine::Line39, DiagramLine::Line40, DiagramLine::Line42,
-    DiagramLine::Line43, DiagramLine::Line44, DiagramLine::Line45,
-};
+#define QUENDREL_DIAGRAM_LINE_ENUMERATOR(name) name,
+enum class DiagramLine : std::uint8_t { QUENDREL_DIAGRAM_LINES(QUENDREL_DIAGRAM_LINE_ENUMERATOR) };
+#undef QUENDREL_DIAGRAM_LINE_ENUMERATOR
+
+#define QUENDREL_DIAGRAM_LINE_VALUE(name) DiagramLine::name,
+inline constexpr std::array kAllDiagramLines = {
+    QUENDREL_DIAGRAM_LINES(QUENDREL_DIAGRAM_LINE_VALUE)};
+#undef QUENDREL_DIAGRAM_LINE_VALUE
+static_assert(kAllDiagramLines.size() == 39);
 
 // The lines that draw the brackets of a shape; nine shapes share five sets.
 std::span<const DiagramLine> DiagramLinesFor(NameShape shape);

@@ -1,21 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <algorithm>
+#include <array>
+#include <cstddef>
 
 #include "core/diagram_lines.h"
 #include "ui/design/element_id.h"
 
 namespace quendrel {
 
-// Line elements stand in the element order in the same order as kAllDiagramLines.
-constexpr ElementId ElementOf(DiagramLine line) {
-  const auto index = std::ranges::find(kAllDiagramLines, line) - kAllDiagramLines.begin();
-  return static_cast<ElementId>(IndexOf(ElementId::Line1) + static_cast<std::size_t>(index));
-}
+// The line element of each diagram line, in the order of the list of lines, as the lines'
+// enumerators are.
+#define QUENDREL_LINE_ELEMENT(name) ElementId::name,
+inline constexpr std::array kLineElements = {QUENDREL_DIAGRAM_LINES(QUENDREL_LINE_ELEMENT)};
+#undef QUENDREL_LINE_ELEMENT
+static_assert(kLineElements.size() == kAllDiagramLines.size());
 
-static_assert(ElementOf(DiagramLine::Line27) == ElementId::Line27);
-static_assert(ElementOf(DiagramLine::Line30) == ElementId::Line30);
-static_assert(ElementOf(DiagramLine::Line45) == ElementId::Line45);
+constexpr ElementId ElementOf(DiagramLine line) {
+  return kLineElements.at(static_cast<std::size_t>(line));
+}
 
 }  // namespace quendrel

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "core/name_parts.h"
 #include "ui/design/element_id.h"
 
 namespace quendrel {
@@ -38,6 +40,16 @@ struct Element {
   bool visible = true;
 };
 
-const ElementDefinition& DefinitionOf(ElementId id);
+#define QUENDREL_ELEMENT_DEFINITION(name, kind, text, visible, limit) \
+  {ElementId::name, #name, ElementKind::kind, text, visible, limit},
+#define QUENDREL_LINE_DEFINITION(name) {ElementId::name, #name, ElementKind::Line, "", false, 0},
+inline constexpr std::array<ElementDefinition, kElementCount> kElementDefinitions = {
+    {QUENDREL_ELEMENTS(QUENDREL_ELEMENT_DEFINITION, QUENDREL_LINE_DEFINITION)}};
+#undef QUENDREL_LINE_DEFINITION
+#undef QUENDREL_ELEMENT_DEFINITION
+
+constexpr const ElementDefinition& DefinitionOf(ElementId id) {
+  return kElementDefinitions.at(IndexOf(id));
+}
 
 }  // namespace quendrel

@@ -5,6 +5,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "ui/design/diagram_line_elements.h"
 #include "ui/design/element.h"
 
 namespace quendrel {
@@ -96,6 +97,34 @@ constexpr std::array kLines = std::to_array<LineLayout>({
     {Line45, 1320, 4320, 1320, 4440},
 });
 // clang-format on
+
+// Each element that the client area or a widget draws has one layout; the menus have none.
+constexpr bool EveryDrawnElementLaidOutOnce() {
+  for (const ElementDefinition& element : kElementDefinitions) {
+    const bool drawn = element.kind != ElementKind::Line && element.kind != ElementKind::Menu &&
+                       element.kind != ElementKind::MenuItem;
+    const auto layouts = std::ranges::count(kLayouts, element.id, &ElementLayout::id);
+    if (layouts != (drawn ? 1 : 0)) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(EveryDrawnElementLaidOutOnce());
+
+// The lines' layouts follow the list of lines, one for each.
+constexpr bool EveryLineLaidOutInOrder() {
+  if (kLines.size() != kAllDiagramLines.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < kLines.size(); ++i) {
+    if (kLines.at(i).id != ElementOf(kAllDiagramLines.at(i))) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(EveryLineLaidOutInOrder());
 
 }  // namespace
 

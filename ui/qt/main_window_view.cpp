@@ -132,11 +132,11 @@ void MainWindowView::createElements() {
 
 void MainWindowView::createMenus() {
   QMenu* menu = menuBar()->addMenu(TextOf(model_, メニュー));
-  menu->setObjectName(QStringLiteral("メニュー"));
+  menu->setObjectName(ToQString(DefinitionOf(メニュー).name));
   candidatesAction_ = menu->addAction(ToQString(kCandidatesMenuItem));
   exitAction_ = menu->addAction(TextOf(model_, メニュー終了));
   QMenu* help = menuBar()->addMenu(TextOf(model_, メニューヘルプ));
-  help->setObjectName(QStringLiteral("メニューヘルプ"));
+  help->setObjectName(ToQString(DefinitionOf(メニューヘルプ).name));
   versionAction_ = help->addAction(TextOf(model_, メニューバージョン));
   // A drop-down is a window of its own, to which Qt passes no font; it would fall back to the
   // application's default font while the menu bar shows the window's.
@@ -254,7 +254,7 @@ Contrast MainWindowView::contrast() const {
 
 // The client area, the candidates window and an open About dialog follow the preference
 // themselves.
-void MainWindowView::showContrast(Contrast contrast) {
+void MainWindowView::showContrast(Contrast contrast) const {
   for (const ElementLayout& layout : ElementLayouts()) {
     if (QWidget* widget = widgetOf(layout.id)) {
       ShowElementInContrast(*widget, layout, contrast);

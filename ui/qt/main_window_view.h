@@ -57,7 +57,7 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   void setTabOrder() const;
   void present(std::span<const ElementId> written);
   void present(ElementId id);
-  void showContrast(Contrast contrast);
+  void showContrast(Contrast contrast) const;
   void openCandidates();
   void calculate();
   void appraise();
