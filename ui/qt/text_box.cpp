@@ -13,7 +13,6 @@
 #include "ui/design/element.h"
 #include "ui/design/layout.h"
 #include "ui/qt/qt_strings.h"
-#include "ui/qt/text_box_interface.h"
 #include "ui/qt/text_box_style.h"
 
 namespace quendrel {
@@ -62,10 +61,6 @@ TextBox::TextBox(ElementId id, QWidget* parent)
     // Qt leaves the text as it was only when it undoes a refused edit.
     connect(this, &QLineEdit::textChanged, this, [this] { pending_.reset(); });
   }
-}
-
-QAccessibleInterface* TextBox::createAccessibleInterface() {
-  return CreateTextBoxInterface(*this);
 }
 
 QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {

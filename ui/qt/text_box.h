@@ -24,6 +24,7 @@ class TextBox final : public QLineEdit, public OwnAccessibleInterface {
  public:
   TextBox(ElementId id, QWidget* parent);
 
+  // Made in text_box_interface.cpp.
   [[nodiscard]] QAccessibleInterface* createAccessibleInterface() override;
 
   // Replaces [start, end) of the text as the user's edit would, under the same limit: for

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/text_box_interface.h"
-
+// The text box as a screen reader meets it.
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 
@@ -99,8 +98,8 @@ class TextBoxInterface final : public QAccessibleWidget,
 
 }  // namespace
 
-QAccessibleInterface* CreateTextBoxInterface(TextBox& box) {
-  return new TextBoxInterface(&box);
+QAccessibleInterface* TextBox::createAccessibleInterface() {
+  return new TextBoxInterface(this);
 }
 
 }  // namespace quendrel
