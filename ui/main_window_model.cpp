@@ -51,24 +51,15 @@ void MainWindowModel::setChangeListener(ChangeListener listener) {
 }
 
 void MainWindowModel::perform(const std::function<void()>& command) {
-  if (performing_) {  // a command within a command is told with it
-    command();
-    return;
+  // A command within a command is told with it. No guard restores the flag: an exception out of a
+  // command ends the program, as Qt's event loop lets none through.
+  const bool outermost = !performing_;
+  performing_ = true;
+  command();
+  if (outermost) {
+    performing_ = false;
+    tell();
   }
-  struct Performing {
-    explicit Performing(bool& flag) : flag(flag) { flag = true; }
-    Performing(const Performing&) = delete;
-    Performing& operator=(const Performing&) = delete;
-    Performing(Performing&&) = delete;
-    Performing& operator=(Performing&&) = delete;
-    ~Performing() { flag = false; }
-    bool& flag;
-  };
-  {
-    const Performing performing(performing_);
-    command();
-  }
-  tell();
 }
 
 void MainWindowModel::changed(ElementId id) {

@@ -15,11 +15,6 @@ namespace quendrel {
 // A widget that a screen reader meets through an interface of its own rather than Qt's.
 class OwnAccessibleInterface {
  public:
-  OwnAccessibleInterface() = default;
-  OwnAccessibleInterface(const OwnAccessibleInterface&) = delete;
-  OwnAccessibleInterface& operator=(const OwnAccessibleInterface&) = delete;
-  OwnAccessibleInterface(OwnAccessibleInterface&&) = delete;
-  OwnAccessibleInterface& operator=(OwnAccessibleInterface&&) = delete;
   virtual ~OwnAccessibleInterface() = default;
 
   // A new interface, which Qt's accessibility cache takes and owns.
