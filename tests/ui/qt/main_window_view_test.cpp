@@ -45,6 +45,7 @@
 #include "ui/design/picture_figures.h"
 #include "ui/name_strip.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/candidates_window.h"
 #include "ui/qt/client_area.h"
 #include "ui/qt/name_strip_label.h"
 #include "ui/qt/qt_conversions.h"
@@ -738,6 +739,8 @@ TEST(MainWindowContrastTest, FollowTheDesktopsPreferenceBothWays) {
   ShowResults(window);
   frmAbout about(&window, &window.contrastPreference());
   about.show();
+  window.candidatesAction()->trigger();
+  const QWidget& candidates = *window.candidates();
   const auto turnsTo = [&window](auto contrast, const char* after) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.contrast() == contrast; })) << after;
   };
@@ -746,6 +749,7 @@ TEST(MainWindowContrastTest, FollowTheDesktopsPreferenceBothWays) {
     for (const auto& [what, ink] : InksOf(window, about)) {
       EXPECT_GE(InkContrast(ink.first, ink.second), 7.0) << what << " after " << after;
     }
+    EXPECT_EQ(candidates.palette().color(QPalette::Window), QColor(Qt::white)) << after;
   };
   const auto expectDesigned = [&](const char* after) {
     turnsTo(Contrast::Designed, after);
@@ -754,6 +758,9 @@ TEST(MainWindowContrastTest, FollowTheDesktopsPreferenceBothWays) {
     frmAbout designedAbout(&designed);
     EXPECT_EQ(window.clientArea()->grab().toImage(), designed.clientArea()->grab().toImage());
     EXPECT_EQ(about.grab().toImage(), designedAbout.grab().toImage()) << after;
+    EXPECT_EQ(candidates.palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Window))
+        << "the candidates window takes the theme's palette again after " << after;
   };
   expectHighContrast("the portal's first answer");
   ASSERT_TRUE(portal.change("org.gnome.desktop.a11y.interface", "high-contrast", false));
