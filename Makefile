@@ -65,8 +65,9 @@ asan-test: deps
 	ctest --preset asan
 
 # libFuzzer over the path of a name's text, then over a name box's edits, then over the name
-# dictionary's reading. New inputs go to build/fuzz/*corpus, never into the repository; a crash
-# leaves its input in build/fuzz/artifacts, to be kept in the matching fuzz/*regressions folder.
+# dictionary's reading, with inputs long enough for a line past any entry. New inputs go to
+# build/fuzz/*corpus, never into the repository; a crash leaves its input in build/fuzz/artifacts,
+# to be kept in the matching fuzz/*regressions folder.
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
@@ -79,7 +80,7 @@ fuzz: deps
 	  -dict=fuzz/edit_path.dict -artifact_prefix=build/fuzz/artifacts/edit_path- \
 	  -print_final_stats=1 build/fuzz/edit_path_corpus fuzz/edit_path_corpus fuzz/edit_path_regressions
 	build/fuzz/fuzz/dictionary_path_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
-	  -dict=fuzz/dictionary_path.dict -artifact_prefix=build/fuzz/artifacts/dictionary_path- \
+	  -max_len=65536 -dict=fuzz/dictionary_path.dict -artifact_prefix=build/fuzz/artifacts/dictionary_path- \
 	  -print_final_stats=1 build/fuzz/dictionary_path_corpus fuzz/dictionary_path_corpus \
 	  fuzz/dictionary_path_regressions
 

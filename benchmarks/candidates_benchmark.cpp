@@ -9,6 +9,7 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 
+#include "core/dictionary_load.h"
 #include "core/name_finder.h"
 #include "core/shortlist.h"
 #include "ui/qt/candidates_window.h"
@@ -18,11 +19,11 @@ namespace quendrel {
 namespace {
 
 std::optional<DictionaryLoad> Load() {
-  std::ifstream file{NameDictionaryPath(), std::ios::binary};
-  if (!file) {
+  DictionaryLoad load = LoadNameDictionary(NameDictionaryPath());
+  if (load.names.size() == 0) {
     return std::nullopt;
   }
-  return LoadNameDictionary(file);
+  return load;
 }
 
 // What the window does between its first showing and its first list: read, parse, count every

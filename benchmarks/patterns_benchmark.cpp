@@ -2,11 +2,11 @@
 // The page of stroke-count patterns: every pattern of one to three counts read with a surname and
 // ranked, as typing a new surname does.
 #include <array>
-#include <fstream>
 #include <string_view>
 
 #include <benchmark/benchmark.h>
 
+#include "core/dictionary_load.h"
 #include "core/name_reading.h"
 #include "core/stroke_patterns.h"
 
@@ -17,8 +17,9 @@ void BM_RankStrokePatterns(benchmark::State& state) {
   StrokePatterns patterns;
   // The installed dictionary's names break ties as they do in the window; without it the
   // ranking costs the same.
-  if (std::ifstream file{NameDictionaryPath(), std::ios::binary}; file) {
-    patterns.countNames(LoadNameDictionary(file).names);
+  if (const DictionaryLoad load = LoadNameDictionary(NameDictionaryPath());
+      load.names.size() != 0) {
+    patterns.countNames(load.names);
   }
   constexpr std::array<std::string_view, 4> kSurnames = {"佐藤", "林", "長谷川", "鬱鷹"};
   std::size_t next = 0;

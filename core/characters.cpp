@@ -208,4 +208,16 @@ std::u16string ToUtf16(std::string_view utf8) {
   return {text.getBuffer(), static_cast<std::size_t>(text.length())};
 }
 
+std::string FoldKana(std::string_view text) {
+  constexpr char32_t kKanaDistance = U'ァ' - U'ぁ';
+  std::u32string folded = CodePoints(text);
+  for (char32_t& c : folded) {
+    // ァ to ヶ, ヽ and ヾ: the hiragana of the same sound
+    if ((c >= U'ァ' && c <= U'ヶ') || c == U'ヽ' || c == U'ヾ') {
+      c -= kKanaDistance;
+    }
+  }
+  return ToUtf8(folded);
+}
+
 }  // namespace quendrel

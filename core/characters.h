@@ -32,4 +32,7 @@ std::u16string ToUtf16(std::string_view utf8);
 // variation selectors removed. Nothing else is folded: width, case and kana type stay as typed.
 std::u32string LookupForm(std::string_view character);
 
+// Katakana folded to hiragana, so that readings compare alike in either script.
+std::string FoldKana(std::string_view text);
+
 }  // namespace quendrel

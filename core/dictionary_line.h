@@ -6,15 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "core/name_record.h"
+
 // One line of ENAMDICT as Debian's enamdict ships it: EUC-JP, "陽葵 [ひまり] /(f) Himari/", or
 // "さくら /(f) Sakura/" for a name written in kana alone. Each gloss may start with tags; m, f and
 // g mark a given name (g: of either sex), the others a surname, a place, a company and so on.
 namespace quendrel {
-
-// Who a reading is given to, as bits: a g tag sets both.
-using Sexes = std::uint8_t;
-inline constexpr Sexes kBoy = 1;
-inline constexpr Sexes kGirl = 2;
 
 // One line, decoded to UTF-8.
 struct DictionaryLine {
@@ -22,7 +19,7 @@ struct DictionaryLine {
   Kind kind = Kind::Unreadable;
   std::string written;
   std::string reading;  // the written form itself where the line gives no reading
-  Sexes sexes = 0;
+  Sexes sexes = 0;      // m: a boy, f: a girl, g: both
 };
 
 // A line without its newline. Unreadable: not of the entry's form, or bytes that are not EUC-JP.

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "core/characters.h"
-#include "core/name_dictionary.h"
 #include "core/name_strokes.h"
 
 namespace quendrel {

@@ -4,22 +4,15 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <iosfwd>
-#include <optional>
 #include <span>
-#include <string>
+#include <stop_token>
 #include <string_view>
 #include <vector>
 
-#include "core/dictionary_line.h"
+#include "core/name_record.h"
 #include "core/name_strokes.h"
 
-// The given names of ENAMDICT, the Electronic Dictionary Research and Development Group's
-// dictionary of Japanese proper names, as Debian's enamdict ships it: EUC-JP, one entry a line,
-// "陽葵 [ひまり] /(f) Himari/", or "さくら /(f) Sakura/" for a name written in kana alone. Each
-// gloss may start with tags; m, f and g mark a given name (g: of either sex), the others a surname,
-// a place, a company and so on.
+// The given names that can be candidates, from the records of whatever source was read.
 namespace quendrel {
 
 struct GivenNameReading {
@@ -27,11 +20,12 @@ struct GivenNameReading {
   Sexes sexes;
 };
 
-struct DictionaryLoad;
-using LoadProgress = std::function<void(std::size_t)>;
+// A list orders its names by keys that hold a name's index in 24 bits.
+inline constexpr std::size_t kMostNames = std::size_t{1} << 24U;
 
 // The written given names of one to three characters whose every character has a count, each
-// once with all its readings, in the kana order of their first reading.
+// once with all its readings, in the kana order of their first reading. Its names view its own
+// storage, so it is moved (which keeps that storage where it is) or shared, never copied.
 class NameDictionary {
  public:
   struct Name {
@@ -42,39 +36,40 @@ class NameDictionary {
     std::span<const GivenNameReading> readings;  // in kana order
   };
 
+  NameDictionary() = default;
+  // Counts each record's characters; a form of more than three characters is no candidate, one
+  // with a character that nothing counts is left out, and so is any name past `most`. Once
+  // `stop` is asked for, it leaves off and holds nothing.
+  explicit NameDictionary(std::vector<NameRecord> records, const std::stop_token& stop = {},
+                          std::size_t most = kMostNames);
+  ~NameDictionary() = default;
+  NameDictionary(const NameDictionary&) = delete;
+  NameDictionary& operator=(const NameDictionary&) = delete;
+  NameDictionary(NameDictionary&&) noexcept = default;
+  NameDictionary& operator=(NameDictionary&&) noexcept = default;
+
   [[nodiscard]] std::size_t size() const { return names_.size(); }
   [[nodiscard]] const Name& operator[](std::size_t i) const { return names_[i]; }
   // Each name's place in kana order of its first reading given to these sexes (the names are
   // stored in that order for either); names with no such reading come last.
   [[nodiscard]] std::span<const std::uint32_t> kanaRanks(Sexes sexes) const;
 
+  // The names left out for a character that nothing counts, and past the most a list can hold.
+  [[nodiscard]] std::size_t uncounted() const { return uncounted_; }
+  [[nodiscard]] std::size_t beyondLimit() const { return beyondLimit_; }
+
  private:
-  friend DictionaryLoad LoadNameDictionary(std::istream&, const LoadProgress&);
   void rankInKanaOrder();
   void rankInKanaOrder(Sexes sexes);
   static std::size_t KanaRankIndex(Sexes sexes);
+
   // What the names and readings view; a vector keeps its buffer when it moves.
   std::vector<char> text_;
   std::vector<GivenNameReading> readings_;
   std::vector<Name> names_;
   std::array<std::vector<std::uint32_t>, 3> kanaRanks_;  // for either, boys, girls
+  std::size_t uncounted_ = 0;
+  std::size_t beyondLimit_ = 0;
 };
-
-struct DictionaryLoad {
-  NameDictionary names;
-  std::size_t lines = 0;
-  std::size_t unreadable = 0;  // lines skipped as malformed or not EUC-JP
-  std::size_t uncounted = 0;   // names left out for a character that nothing counts
-  bool complete = true;        // false where reading the file failed part of the way
-};
-
-// `progress` hears how many bytes have been read, now and then.
-DictionaryLoad LoadNameDictionary(std::istream& eucJp, const LoadProgress& progress = {});
-
-// The installed dictionary, or the file that QUENDREL_ENAMDICT names.
-std::string NameDictionaryPath();
-
-// Katakana folded to hiragana, so that readings compare alike in either script.
-std::string FoldKana(std::string_view text);
 
 }  // namespace quendrel

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "core/characters.h"
+#include "core/name_record.h"
 
 namespace quendrel {
 namespace {
@@ -94,7 +95,7 @@ std::int32_t TotalStrokes(const NameCounts& counts) {
 std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, CandidateOrder order,
                          SexChoice sex) {
   const auto theme = [&c](AppraisalTheme t) {
-    return TrendScore(FindFortune(c.grids.*ThemeGrid(t)));
+    return c.score.themes.at(static_cast<std::size_t>(t));
   };
   switch (order) {
     case CandidateOrder::Strokes:
@@ -126,8 +127,9 @@ std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, C
 }
 
 // A list is ordered by sorting integers: a key of 40 bits, given in parts from the most
-// significant, above the name's index. A dictionary holds far fewer than 2^24 names.
+// significant, above the name's index, which the dictionary keeps below 2^24.
 constexpr unsigned kIndexBits = 24;
+static_assert(kMostNames == std::size_t{1} << kIndexBits);
 constexpr std::uint64_t kIndexMask = (std::uint64_t{1} << kIndexBits) - 1;
 
 struct KeyPart {
@@ -167,8 +169,7 @@ std::uint32_t IndexOf(std::uint64_t key) {
 Candidate ReadCandidate(const NameDictionary& dictionary, std::uint32_t name,
                         const NameCounts& surname) {
   const NameReading reading = ReadName(surname, dictionary[name].counts);
-  const ReadingScore score = ScoreGrids(reading.grids);
-  return {name, 0, reading.grids, score.score, score.personality};
+  return {name, 0, reading.grids, ScoreGrids(reading.grids)};
 }
 
 }  // namespace
@@ -194,12 +195,12 @@ int TrendScore(const std::optional<FortuneEntry>& fortune) {
 
 ReadingScore ScoreGrids(const GridValues& grids) {
   const Appraisal appraisal = Appraise(grids);
-  int score = 0;
-  for (const auto& theme : appraisal.themes) {
-    score += TrendScore(theme);
+  ReadingScore scored{0, static_cast<std::int8_t>(TrendScore(appraisal.personality)), {}};
+  for (std::size_t t = 0; t < appraisal.themes.size(); ++t) {
+    scored.themes.at(t) = static_cast<std::int8_t>(TrendScore(appraisal.themes.at(t)));
+    scored.score = static_cast<std::int8_t>(scored.score + scored.themes.at(t));
   }
-  return {static_cast<std::int8_t>(score),
-          static_cast<std::int8_t>(TrendScore(appraisal.personality))};
+  return scored;
 }
 
 Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex) {
@@ -258,7 +259,8 @@ void CandidateList::rank() {
   std::vector<std::uint64_t> keys;
   keys.reserve(read_.size());
   for (const Candidate& c : read_) {
-    keys.push_back(PackKey({Worse(c.score), Worse(c.personality), Place(kana[c.name])}, c.name));
+    keys.push_back(
+        PackKey({Worse(c.score.score), Worse(c.score.personality), Place(kana[c.name])}, c.name));
   }
   std::ranges::sort(keys);
   byRank_.resize(keys.size());

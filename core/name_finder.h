@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,22 +17,22 @@ namespace quendrel {
 // A trend's worth: 急上昇 +2, 上昇 +1, 現状維持 0, 下降 −1, 急下降 −2; a number with no fortune −3.
 int TrendScore(const std::optional<FortuneEntry>& fortune);
 
-// What a reading ranks by: the three theme rows' trend scores summed, and 人格's.
+// What a reading ranks by: the three theme rows' trend scores summed, and 人格's; and each row's.
 struct ReadingScore {
   std::int8_t score = 0;
   std::int8_t personality = 0;
+  std::array<std::int8_t, kAppraisalThemes.size()> themes{};
 };
 
 ReadingScore ScoreGrids(const GridValues& grids);
 
-// One name read with the surname. The appraisal itself is Appraise(grids): the list keeps only
-// what it orders by.
+// One name read with the surname, scored once: the list keeps what it orders by, and a row's
+// fortunes are looked up by its numbers where they are shown.
 struct Candidate {
   std::uint32_t name = 0;  // index in the dictionary
   std::uint32_t rank = 0;  // place in the ranking, from 0
   GridValues grids;
-  std::int8_t score = 0;        // over the three theme rows
-  std::int8_t personality = 0;  // of 人格's number
+  ReadingScore score;
 };
 
 enum class SexChoice : std::uint8_t { Either, Boy, Girl };

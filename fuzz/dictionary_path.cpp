@@ -8,6 +8,8 @@
 #include <unicode/unistr.h>
 
 #include "core/characters.h"
+#include "core/dictionary_line.h"
+#include "core/dictionary_load.h"
 #include "core/name_dictionary.h"
 #include "core/name_finder.h"
 #include "core/name_reading.h"
@@ -39,7 +41,8 @@ void CheckLines(std::string_view text, std::vector<std::string>& violations) {
 
 void CheckDictionary(const DictionaryLoad& load, std::size_t newlines,
                      std::vector<std::string>& violations) {
-  if (load.lines < newlines || load.lines > newlines + 1 || load.unreadable > load.lines) {
+  if (load.lines < newlines || load.lines > newlines + 1 ||
+      load.unreadable + load.longLines > load.lines) {
     violations.emplace_back("the lines were miscounted");
   }
   const NameDictionary& names = load.names;
@@ -80,8 +83,9 @@ void CheckRanking(const NameDictionary& names, std::vector<std::string>& violati
     list.setFilter({sex, 0, "", "", false});
     for (std::size_t row = 0; row < list.size(); ++row) {
       const Candidate& c = list[row];
-      if (row > 0 && std::pair{list[row - 1].score, list[row - 1].personality} <
-                         std::pair{c.score, c.personality}) {
+      const ReadingScore& above = list[row > 0 ? row - 1 : row].score;
+      if (std::pair{above.score, above.personality} <
+          std::pair{c.score.score, c.score.personality}) {
         violations.emplace_back("a better name ranked below a worse one");
       }
       if (list.place(row) != row + 1 ||

@@ -114,27 +114,4 @@ std::string_view DictionaryCredit() {
   return "名前の出典：ENAMDICT（電子辞書研究開発グループ EDRDG、CC BY-SA 4.0）";
 }
 
-std::string DictionaryMissing(std::string_view path) {
-  return std::string{"名前の辞書 "}.append(path).append(
-      " を読めません。「sudo apt install enamdict」で入れてから、この窓を開き直してください。");
-}
-
-std::string LoadNotes(const DictionaryLoad& load) {
-  std::string notes;
-  if (load.uncounted != 0) {
-    notes.append("画数を数えられない字を含む ")
-        .append(MatchCount(load.uncounted))
-        .append("の名前は除いています。");
-  }
-  if (load.unreadable != 0) {
-    notes.append("辞書の ")
-        .append(std::to_string(load.unreadable))
-        .append(" 行は読めませんでした。");
-  }
-  if (!load.complete) {
-    notes.append("辞書を最後まで読めませんでした。");
-  }
-  return notes;
-}
-
 }  // namespace quendrel

@@ -62,10 +62,8 @@ std::string CandidateSpeech(const CandidateList& list, std::size_t row);
 // "1,234件".
 std::string MatchCount(std::size_t count);
 
-// The window's own lines: the ranking rule, the dictionary's credit, and what it says of a load.
+// The window's own lines: the ranking rule and the dictionary's credit.
 std::string_view RankingRule();
 std::string_view DictionaryCredit();
-std::string DictionaryMissing(std::string_view path);
-std::string LoadNotes(const DictionaryLoad& load);
 
 }  // namespace quendrel

@@ -79,5 +79,11 @@ TEST(Characters, LookupFormComposesAndDropsSelectorsButFoldsNothingElse) {
   }
 }
 
+TEST(Characters, FoldKatakanaToHiragana) {
+  EXPECT_EQ(FoldKana("ヒマリ"), "ひまり");
+  EXPECT_EQ(FoldKana("ヴァ・ヽヾー"), "ゔぁ・ゝゞー");
+  EXPECT_EQ(FoldKana("陽葵abc"), "陽葵abc");
+}
+
 }  // namespace
 }  // namespace quendrel

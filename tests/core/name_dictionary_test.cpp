@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "core/name_dictionary.h"
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/dictionary_load.h"
+#include "core/enamdict_reader.h"
 #include "tests/euc_jp.h"
 
 namespace quendrel {
@@ -77,8 +83,8 @@ TEST(NameDictionary, GathersEachWrittenFormWithAllItsReadings) {
   EXPECT_EQ(names, expected);
   EXPECT_EQ(load.lines, 17U);
   EXPECT_EQ(load.unreadable, 0U);
-  EXPECT_EQ(load.uncounted, 1U);  // ゑみ; a name of five characters is no candidate at all
-  EXPECT_TRUE(load.complete);
+  EXPECT_EQ(load.names.uncounted(), 1U);  // ゑみ; a name of five characters is no candidate at all
+  EXPECT_EQ(load.problem, LoadProblem::None);
   // For boys, the boys' readings in kana order first, then the girls' names as stored.
   const std::vector<std::uint32_t> boys = {0, 6, 1, 7, 2, 8, 3, 9, 4, 10, 5};
   EXPECT_EQ(std::vector(load.names.kanaRanks(kBoy).begin(), load.names.kanaRanks(kBoy).end()),
@@ -88,30 +94,91 @@ TEST(NameDictionary, GathersEachWrittenFormWithAllItsReadings) {
 TEST(NameDictionary, SkipsAndCountsWhatItCannotRead) {
   struct FileCase {
     std::string bytes;
-    std::size_t lines, unreadable, names;
+    std::size_t lines, unreadable, longLines, names;
+    LoadProblem problem;
   };
   const std::string good = EucJp("凛 [りん] /(f) Rin/\n");
+  const std::string endless(kLongestLine + 1, '\0');
   const std::vector<FileCase> cases = {
-      {"", 0, 0, 0},
-      {good, 1, 0, 1},
-      {good + "\n", 2, 1, 1},                            // an empty line
-      {good + EucJp("蒼 [あおい] /(g) Aoi/"), 2, 0, 2},  // no final newline
-      {good + EucJp("蒼 [あおい] /(g) A"), 2, 1, 1},     // cut in a line
-      {good + "\xFF\xFF\xFF\n" + good, 3, 1, 1},
-      {EucJp("凛 [りん] /(f) Rin/\r\n"), 1, 0, 1},  // another system's line ends
+      {"", 0, 0, 0, 0, LoadProblem::Empty},
+      {good, 1, 0, 0, 1, LoadProblem::None},
+      {good + "\n", 2, 1, 0, 1, LoadProblem::None},  // an empty line
+      {good + EucJp("蒼 [あおい] /(g) Aoi/"), 2, 0, 0, 2,
+       LoadProblem::CutShort},                                                  // no last newline
+      {good + EucJp("蒼 [あおい] /(g) A"), 2, 1, 0, 1, LoadProblem::CutShort},  // cut in a line
+      {good + "\xFF\xFF\xFF\n" + good, 3, 1, 0, 1, LoadProblem::None},
+      {EucJp("凛 [りん] /(f) Rin/\r\n"), 1, 0, 0, 1, LoadProblem::None},  // another system's ends
+      {good + endless + "\n" + good, 3, 0, 1, 1, LoadProblem::None},
+      {endless + endless, 1, 0, 1, 0, LoadProblem::CutShort},  // as a device that never ends a line
   };
   for (const FileCase& c : cases) {
     const DictionaryLoad load = Load(c.bytes);
-    EXPECT_EQ(load.lines, c.lines) << c.bytes;
-    EXPECT_EQ(load.unreadable, c.unreadable) << c.bytes;
-    EXPECT_EQ(load.names.size(), c.names) << c.bytes;
+    EXPECT_EQ(load.lines, c.lines) << c.bytes.size();
+    EXPECT_EQ(load.unreadable, c.unreadable) << c.bytes.size();
+    EXPECT_EQ(load.longLines, c.longLines) << c.bytes.size();
+    EXPECT_EQ(load.names.size(), c.names) << c.bytes.size();
+    EXPECT_EQ(load.problem, c.problem) << c.bytes.size();
   }
 }
 
-TEST(NameDictionary, FoldsKatakanaToHiragana) {
-  EXPECT_EQ(FoldKana("ヒマリ"), "ひまり");
-  EXPECT_EQ(FoldKana("ヴァ・ヽヾー"), "ゔぁ・ゝゞー");
-  EXPECT_EQ(FoldKana("陽葵abc"), "陽葵abc");
+// The program's own records, whatever the dictionary's tags: a reading once, katakana as
+// hiragana, m and f on two lines of one reading as both.
+TEST(NameDictionary, ReadsTheDictionaryIntoRecordsOfItsOwn) {
+  EnamdictReader reader;
+  reader.read(EucJp(
+      "翠 [すい] /(m) Sui/\n佐藤 [さとう] /(s) Satou/\nヒナ /(f) Hina/\n翠 [スイ] /(f) Sui/"));
+  reader.finish();
+  const std::vector<NameRecord> expected = {
+      {"ヒナ", {{"ひな", kGirl}}},
+      {"翠", {{"すい", kBoy | kGirl}}},
+  };
+  EXPECT_EQ(reader.records({}).names, expected);
+  EXPECT_EQ(reader.lines(), 4U);
+}
+
+TEST(NameDictionary, HoldsNoMoreNamesThanAListCanOrder) {
+  std::vector<NameRecord> records = {
+      {"蒼", {{"あおい", kBoy}}}, {"凛", {{"りん", kGirl}}}, {"律", {{"りつ", kBoy}}}};
+  const NameDictionary names{std::move(records), {}, 2};
+  ASSERT_EQ(names.size(), 2U);
+  EXPECT_EQ(names[1].written, "律");  // the first two in kana order
+  EXPECT_EQ(names.beyondLimit(), 1U);
+}
+
+TEST(NameDictionary, StopsWhenAsked) {
+  std::stop_source stop;
+  stop.request_stop();
+  std::istringstream stream{EucJp(test::kSmallDictionary)};
+  const DictionaryLoad load = LoadNameDictionary(stream, 0, stop.get_token());
+  EXPECT_EQ(load.problem, LoadProblem::Stopped);
+  EXPECT_EQ(load.names.size(), 0U);
+}
+
+// What is at the path, and what it is found to be; as root every file can be read.
+TEST(NameDictionary, TellsWhatKeptAFileFromBeingRead) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / ("quendrel-" + std::to_string(getpid()));
+  fs::create_directories(folder);
+  std::ofstream{folder / "whole"} << EucJp("凛 [りん] /(f) Rin/\n");
+  std::ofstream{folder / "closed"} << EucJp("凛 [りん] /(f) Rin/\n");
+  fs::permissions(folder / "closed", fs::perms::none);
+  const std::ofstream empty{folder / "empty"};
+  ASSERT_EQ(mkfifo((folder / "pipe").c_str(), S_IRUSR | S_IWUSR), 0);
+  const std::vector<std::pair<fs::path, LoadProblem>> cases = {
+      {folder / "whole", LoadProblem::None},
+      {folder / "absent", LoadProblem::Missing},
+      {folder / "closed", geteuid() == 0 ? LoadProblem::None : LoadProblem::Unreadable},
+      {folder, LoadProblem::Directory},
+      {"/dev/zero", LoadProblem::Device},
+      {folder / "pipe", LoadProblem::Pipe},
+      {folder / "empty", LoadProblem::Empty},
+  };
+  for (const auto& [path, problem] : cases) {
+    const DictionaryLoad load = LoadNameDictionary(path.string());
+    EXPECT_EQ(load.problem, problem) << path;
+    EXPECT_EQ(load.path, path.string());
+  }
+  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/characters.h"
+#include "core/dictionary_load.h"
 #include "tests/euc_jp.h"
 
 namespace quendrel {
@@ -28,8 +29,8 @@ class CandidateListTest : public testing::Test {
     rows.reserve(list_.size());
     for (std::size_t row = 0; row < list_.size(); ++row) {
       const Candidate& c = list_[row];
-      rows.push_back(std::string{list_.name(row).written} + " " + std::to_string(c.score) + " " +
-                     std::to_string(c.personality));
+      rows.push_back(std::string{list_.name(row).written} + " " + std::to_string(c.score.score) +
+                     " " + std::to_string(c.score.personality));
     }
     return rows;
   }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/dictionary_load.h"
 #include "core/name_characters.h"
 #include "core/name_reading.h"
 #include "tests/euc_jp.h"

@@ -2,11 +2,15 @@
 #include "ui/candidate_texts.h"
 
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/dictionary_load.h"
 #include "core/name_reading.h"
 #include "tests/euc_jp.h"
+#include "ui/dictionary_load_texts.h"
 #include "ui/stroke_pattern_texts.h"
 
 namespace quendrel {
@@ -53,6 +57,42 @@ TEST(CandidateTexts, SharedCellsAndThePatternPagesWords) {
   EXPECT_EQ(PositionCaption(2, 5), "3文字目 5画(&O)");
   EXPECT_EQ(CharacterItem({"陽", "ひ・あき"}), "陽\u3000ひ・あき");
   EXPECT_EQ(CharacterItem({"さ", "さ"}), "さ");  // a kana is not read twice
+}
+
+// What the window says of each load: the installed file is mended by its package, another by
+// the variable that named it; what was skipped is counted after.
+TEST(CandidateTexts, SaysWhatKeptTheDictionaryFromBeingRead) {
+  struct NotesCase {
+    std::string path;
+    LoadProblem problem;
+    std::size_t longLines;
+    std::string_view said;
+  };
+  const std::string installed{kInstalledDictionary};
+  const std::vector<NotesCase> cases = {
+      {installed, LoadProblem::None, 0, ""},
+      {installed, LoadProblem::Missing, 0,
+       "名前の辞書 /usr/share/edict/enamdict がありません。「sudo apt install enamdict」で入れてか"
+       "ら、「辞書を読み直す」を押してください。"},
+      {"/tmp/d", LoadProblem::Empty, 0,
+       "名前の辞書 /tmp/d は空です。環境変数 QUENDREL_ENAMDICT で辞書のファイルを指すか外してから"
+       "、このプログラムを開き直してください。"},
+      {"/tmp/d", LoadProblem::Unreadable, 0,
+       "名前の辞書 /tmp/d を読む権限がありません。ファイルとそのフォルダーの権限を確かめてから、「"
+       "辞書を読み直す」を押してください。"},
+      {installed, LoadProblem::Changed, 2,
+       "名前の辞書 /usr/share/edict/enamdict が読んでいる間に書き換わったので、一覧は途中までの名"
+       "前かもしれません。「辞書を読み直す」を押してください。辞書の項目より長い 2 行は飛ばしまし"
+       "た。"},
+  };
+  for (const NotesCase& c : cases) {
+    DictionaryLoad load;
+    load.path = c.path;
+    load.problem = c.problem;
+    load.longLines = c.longLines;
+    EXPECT_EQ(LoadNotes(load), c.said);
+    EXPECT_EQ(HasNames(load), c.problem == LoadProblem::None || c.problem == LoadProblem::Changed);
+  }
 }
 
 }  // namespace

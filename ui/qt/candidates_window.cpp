@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/candidates_window.h"
 
-#include <fstream>
 #include <utility>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,6 +23,7 @@
 #include "core/characters.h"
 #include "core/name_reading.h"
 #include "ui/candidate_texts.h"
+#include "ui/dictionary_load_texts.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/candidate_table_model.h"
 #include "ui/qt/contrast_palette.h"
@@ -49,13 +46,8 @@ constexpr std::array<std::pair<SexChoice, std::string_view>, 3> kSexChoices = {{
 }};
 constexpr std::array<std::string_view, 4> kLengthChoices = {"すべて", "1文字", "2文字", "3文字"};
 
-// What the reading of the dictionary leaves behind in glibc's arenas, the helper threads' too,
-// goes back to the system, so that the window costs what its list holds.
-void ReturnFreedMemory() {
-#ifdef __GLIBC__
-  malloc_trim(0);
-#endif
-}
+// Thousandths, as the load reports them.
+constexpr int kWholeLoad = 1000;
 
 }  // namespace
 
@@ -155,8 +147,12 @@ QWidget* CandidatesWindow::createListPage() {
   layout->addWidget(WrappedLabel(RankingRule(), this));
   notes_ = new QLabel(this);
   notes_->setTextFormat(Qt::PlainText);
+  notes_->setWordWrap(true);
   notes_->setObjectName(QStringLiteral("notes"));
   layout->addWidget(notes_);
+  readAgain_ = new QPushButton(ToQString(kReadAgain), this);
+  readAgain_->hide();
+  layout->addWidget(readAgain_, 0, Qt::AlignLeft);
 
   model_ = new CandidateTableModel(this);
   table_ = ListTable(model_, "名前の候補", this);
@@ -189,6 +185,7 @@ QWidget* CandidatesWindow::createListPage() {
   connect(table_, &QAbstractItemView::activated, this, [this] { appraiseCurrent(); });
   connect(appraiseButton_, &QPushButton::clicked, this, [this] { appraiseCurrent(); });
   connect(keepButton_, &QPushButton::clicked, this, [this] { keepCurrent(); });
+  connect(readAgain_, &QPushButton::clicked, this, [this] { readAgain(); });
   appraiseButton_->setEnabled(false);
   keepButton_->setEnabled(false);
   return page;
@@ -204,39 +201,50 @@ void CandidatesWindow::open(const std::string& surname) {
   activateWindow();
 }
 
+void CandidatesWindow::closeEvent(QCloseEvent* event) {
+  loader_.request_stop();
+  QWidget::closeEvent(event);
+}
+
+// The file is opened on the loader's thread too: a pipe with no writer, or a slow disk, keeps
+// only the loader waiting.
 void CandidatesWindow::startLoading() {
-  const std::string path = NameDictionaryPath();
-  std::ifstream file{path, std::ios::binary | std::ios::ate};
-  if (!file) {
-    progress_->hide();
-    count_->clear();
-    notes_->setText(ToQString(DictionaryMissing(path)));
-    return;
-  }
-  const auto size = static_cast<std::size_t>(std::max<std::streamoff>(file.tellg(), 1));
-  file.seekg(0);
-  progress_->setRange(0, 100);
+  progress_->setRange(0, kWholeLoad);
   progress_->setValue(0);
   progress_->show();
-  notes_->setText(QStringLiteral("辞書を読み込んでいます…"));
-  loader_ = std::jthread{[this, size, stream = std::move(file)]() mutable {
-    const auto report = [this, size](std::size_t read) {
-      const int percent = static_cast<int>(100 * std::min(read, size) / size);
+  readAgain_->hide();
+  notes_->setText(ToQString(kLoading));
+  loader_ = std::jthread{[this](const std::stop_token& stop) {
+    const auto report = [this](int thousandths) {
       QMetaObject::invokeMethod(
-          progress_, [this, percent] { progress_->setValue(percent); }, Qt::QueuedConnection);
+          progress_, [this, thousandths] { progress_->setValue(thousandths); },
+          Qt::QueuedConnection);
     };
     // Shared, as the queued call is copied on its way to the window's thread.
-    auto load = std::make_shared<const DictionaryLoad>(LoadNameDictionary(stream, report));
+    auto load = std::make_shared<const DictionaryLoad>(
+        LoadNameDictionary(NameDictionaryPath(), stop, report));
     QMetaObject::invokeMethod(this, [this, load] { take(load); }, Qt::QueuedConnection);
   }};
 }
 
 void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
   loader_.join();
-  load_ = std::move(load);
-  ReturnFreedMemory();
+  if (load->problem == LoadProblem::Stopped) {
+    // Closed while it read; shown again since, it reads from the start.
+    if (isVisible()) {
+      startLoading();
+    }
+    return;
+  }
   progress_->hide();
-  notes_->setText(ToQString(LoadNotes(*load_)));
+  const std::string notes = LoadNotes(*load);
+  notes_->setText(ToQString(notes));
+  readAgain_->setVisible(load->problem != LoadProblem::None);
+  if (!HasNames(*load)) {
+    Announce(*notes_, notes);
+    return;
+  }
+  load_ = std::move(load);
   patterns_->countNames(load_->names);
   list_.emplace(load_->names);
   list_->setFilter(filterShown());
@@ -247,6 +255,20 @@ void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
   keepButton_->setEnabled(true);
   table_->selectRow(0);
   showCount();
+}
+
+// The list of a file read in part goes until the new reading is done.
+void CandidatesWindow::readAgain() {
+  if (loader_.joinable()) {
+    return;
+  }
+  model_->setList(nullptr);
+  list_.reset();
+  load_.reset();
+  appraiseButton_->setEnabled(false);
+  keepButton_->setEnabled(false);
+  showCount();
+  startLoading();
 }
 
 void CandidatesWindow::applySurname() {

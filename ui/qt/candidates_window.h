@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include "core/dictionary_load.h"
 #include "core/name_finder.h"
 
 class QButtonGroup;
@@ -32,7 +33,7 @@ class TextBox;
 // The window 「名前の候補」: for a surname, the given names of the installed dictionary, each read
 // with it, ranked, filtered as the user types; the names made of characters by their counts; and
 // the names a user keeps to compare. The dictionary is read the first time the window is shown,
-// off the user-interface thread.
+// and again after a fault, off the user-interface thread; closing the window stops the reading.
 class CandidatesWindow final : public QWidget {
  public:
   // `appraise` shows a surname and given name in the main window with its full reading.
@@ -53,16 +54,21 @@ class CandidatesWindow final : public QWidget {
   void open(const std::string& surname);
 
   [[nodiscard]] bool loaded() const { return list_.has_value(); }
+  [[nodiscard]] bool loading() const { return loader_.joinable(); }
   [[nodiscard]] QTableView* table() const { return table_; }
   [[nodiscard]] QTabWidget* pages() const { return pages_; }
   [[nodiscard]] ShortlistPage* shortlist() const { return shortlist_; }
   [[nodiscard]] StrokePatternsPage* patterns() const { return patterns_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void createControls(CurrentGiven currentGiven);
   QWidget* createListPage();
   void startLoading();
   void take(std::shared_ptr<const DictionaryLoad> load);
+  void readAgain();
   void applySurname();
   void applyFilter();
   void appraiseCurrent();
@@ -80,6 +86,7 @@ class CandidatesWindow final : public QWidget {
   QLabel* count_ = nullptr;
   QLabel* notes_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QPushButton* readAgain_ = nullptr;
   QTableView* table_ = nullptr;
   QPushButton* appraiseButton_ = nullptr;
   QPushButton* keepButton_ = nullptr;

@@ -3,9 +3,13 @@
 #include "ui/qt/candidates_window.h"
 
 #include <array>
+#include <filesystem>
 #include <fstream>
+#include <memory>
+#include <sys/stat.h>
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -189,13 +193,67 @@ TEST_F(CandidatesWindowTest, PrintsTheShortlistOnA4Pages) {
   }
 }
 
-TEST_F(CandidatesWindowTest, SaysHowToInstallAMissingDictionary) {
-  qputenv("QUENDREL_ENAMDICT", "/nonexistent/enamdict");
+// Each file that is no dictionary is answered with its path, and a file read in part is listed
+// as far as it goes, until it is read again whole.
+TEST_F(CandidatesWindowTest, AnswersEachBadFileAndReadsItAgain) {
+  const QString cut = folder_.filePath(QStringLiteral("cut"));
+  std::ofstream{cut.toStdString(), std::ios::binary} << test::EucJp("凛 [りん] /(f) Rin/\n蒼 [あ");
+  const QString pipe = folder_.filePath(QStringLiteral("pipe"));
+  ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), S_IRUSR | S_IWUSR), 0);
+  struct BadFile {
+    QString path, said;
+    bool listed;
+  };
+  const std::array<BadFile, 5> files = {{
+      {QStringLiteral("/nonexistent/enamdict"), QStringLiteral(" がありません。"), false},
+      {folder_.path(), QStringLiteral(" はフォルダーで"), false},
+      {QStringLiteral("/dev/zero"), QStringLiteral(" は装置で"), false},
+      {pipe, QStringLiteral(" はパイプで"), false},  // no writer: opening it would wait for ever
+      {cut, QStringLiteral(" は途中で切れていて"), true},
+  }};
   CandidatesWindow& candidates = open();
-  EXPECT_FALSE(candidates.loaded());
-  EXPECT_TRUE(candidates.findChild<QLabel*>(QStringLiteral("notes"))
-                  ->text()
-                  .contains(QStringLiteral("sudo apt install enamdict")));
+  auto* notes = candidates.findChild<QLabel*>(QStringLiteral("notes"));
+  QPushButton& again = button(candidates, QStringLiteral("辞書を読み直す(&D)"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !candidates.loading(); }));
+  for (const BadFile& file : files) {
+    qputenv("QUENDREL_ENAMDICT", file.path.toLocal8Bit());
+    again.click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !candidates.loading(); }));
+    EXPECT_TRUE(notes->text().contains(file.path + file.said)) << notes->text().toStdString();
+    EXPECT_EQ(candidates.loaded(), file.listed) << file.path.toStdString();
+    EXPECT_TRUE(again.isVisibleTo(&candidates));
+  }
+  EXPECT_EQ(candidates.table()->model()->rowCount(), 1);  // 凛, the one whole line
+  std::ofstream{cut.toStdString(), std::ios::binary} << test::EucJp(test::kSmallDictionary);
+  again.click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return candidates.loaded(); }));
+  EXPECT_FALSE(again.isVisibleTo(&candidates));
+}
+
+// Closing the window, or the program, stops a load within a second; the main window answers
+// all the while. A sparse file of zeros reads for seconds, as a device that never ends would.
+TEST_F(CandidatesWindowTest, StopsReadingWhenClosed) {
+  const QString endless = folder_.filePath(QStringLiteral("endless"));
+  const std::ofstream created{endless.toStdString()};
+  std::filesystem::resize_file(endless.toStdString(), std::uintmax_t{16} << 30U);
+  qputenv("QUENDREL_ENAMDICT", endless.toLocal8Bit());
+  CandidatesWindow& candidates = open();
+  window_.activateWindow();
+  QTest::mouseClick(window_.widgetOf(Command1), Qt::LeftButton);
+  EXPECT_EQ(window_.model().text(Text3), "7");  // 佐, counted while the file is read
+  ASSERT_TRUE(candidates.loading());
+  QElapsedTimer stopping;
+  stopping.start();
+  candidates.close();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !candidates.loading(); }, 1000));
+  EXPECT_LT(stopping.elapsed(), 1000);
+
+  auto program = std::make_unique<MainWindowView>([] {});
+  program->candidatesAction()->trigger();
+  ASSERT_TRUE(program->candidates()->loading());
+  stopping.restart();
+  program.reset();
+  EXPECT_LT(stopping.elapsed(), 1000);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@
 #include <QTableView>
 #include <QTest>
 
-#include "core/name_dictionary.h"
+#include "core/dictionary_load.h"
 #include "tests/ui/qt/dark_palette.h"
 #include "tests/ui/qt/portal_stand_in.h"
 #include "tests/ui/qt/typing.h"

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include "core/enamdict_reader.h"
+
+#include <algorithm>
+#include <optional>
+#include <span>
+#include <thread>
+
+#include "core/characters.h"
+
+namespace quendrel {
+namespace {
+
+// How many forms a helper gathers between two looks at the stop token.
+constexpr std::size_t kFormsBetweenStops = 4096;
+
+void AddReading(NameRecord& name, std::string kana, Sexes sexes) {
+  const auto same = std::ranges::find(name.readings, kana, &ReadingRecord::kana);
+  if (same != name.readings.end()) {
+    same->sexes |= sexes;
+  } else {
+    name.readings.push_back({std::move(kana), sexes});
+  }
+}
+
+// Each written form of a run of lines sorted by it, with the readings of all its lines.
+EnamdictReader::Records GatherForms(std::span<const RawLine> lines, const std::stop_token& stop) {
+  EnamdictReader::Records gathered;
+  std::size_t forms = 0;
+  for (auto first = lines.begin(); first != lines.end();) {
+    if (++forms % kFormsBetweenStops == 0 && stop.stop_requested()) {
+      return {};
+    }
+    const auto last = std::find_if(
+        first, lines.end(), [&](const RawLine& line) { return line.written != first->written; });
+    const std::optional<std::string> written = DecodeEucJp(first->written);
+    if (!written) {
+      gathered.unreadable += static_cast<std::size_t>(last - first);
+      first = last;
+      continue;
+    }
+    NameRecord name{*written, {}};
+    for (; first != last; ++first) {
+      const std::optional<std::string> reading =
+          first->reading.empty() ? written : DecodeEucJp(first->reading);
+      if (reading) {
+        AddReading(name, FoldKana(*reading), first->sexes);
+      } else {
+        ++gathered.unreadable;
+      }
+    }
+    if (!name.readings.empty()) {
+      std::ranges::sort(name.readings, {}, &ReadingRecord::kana);
+      gathered.names.push_back(std::move(name));
+    }
+  }
+  return gathered;
+}
+
+// The lines sorted by written form and cut into runs of whole forms, one for each processor.
+std::vector<std::span<const RawLine>> Runs(std::span<const RawLine> lines) {
+  const std::size_t parts = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
+  std::vector<std::span<const RawLine>> runs;
+  for (std::size_t part = 1, begin = 0; part <= parts; ++part) {
+    std::size_t end = lines.size() * part / parts;
+    while (end > begin && end < lines.size() && lines[end].written == lines[end - 1].written) {
+      ++end;
+    }
+    runs.push_back(lines.subspan(begin, end - begin));
+    begin = end;
+  }
+  return runs;
+}
+
+}  // namespace
+
+void EnamdictReader::read(std::string_view block) {
+  std::size_t start = 0;
+  for (std::size_t end = block.find('\n'); end != std::string_view::npos;
+       end = block.find('\n', start)) {
+    const std::string_view piece = block.substr(start, end - start);
+    start = end + 1;
+    if (skipping_ || carried_.size() + piece.size() > kLongestLine) {
+      ++lines_;
+      ++longLines_;
+    } else if (carried_.empty()) {
+      readLine(piece);
+    } else {
+      readLine(carried_.append(piece));
+    }
+    carried_.clear();
+    skipping_ = false;
+  }
+  const std::string_view rest = block.substr(start);
+  if (skipping_ || carried_.size() + rest.size() > kLongestLine) {
+    // Nothing of an endless line is kept: a device that never ends a line costs no memory.
+    carried_.clear();
+    skipping_ = true;
+  } else {
+    carried_.append(rest);
+  }
+}
+
+void EnamdictReader::finish() {
+  if (skipping_) {
+    ++lines_;
+    ++longLines_;
+  } else if (!carried_.empty()) {
+    readLine(carried_);
+  }
+  carried_.clear();
+  skipping_ = false;
+}
+
+void EnamdictReader::readLine(std::string_view line) {
+  ++lines_;
+  if (line.ends_with('\r')) {
+    line.remove_suffix(1);
+  }
+  const std::optional<RawLine> raw = ReadLine(line);
+  if (!raw) {
+    ++unreadable_;
+  } else if (raw->sexes != 0) {
+    offsets_.push_back({kept_.size(), static_cast<std::uint32_t>(raw->written.size()),
+                        static_cast<std::uint32_t>(raw->reading.size()), raw->sexes});
+    kept_.append(raw->written).append(raw->reading);
+  }
+}
+
+// Decoding is most of the work, so the forms are shared among the processors, each taking whole
+// forms.
+EnamdictReader::Records EnamdictReader::records(std::stop_token stop) const {
+  std::vector<RawLine> lines;
+  lines.reserve(offsets_.size());
+  const std::string_view kept = kept_;
+  for (const Offsets& o : offsets_) {
+    lines.push_back(
+        {kept.substr(o.begin, o.written), kept.substr(o.begin + o.written, o.reading), o.sexes});
+  }
+  // The order of a form's lines does not matter: its readings are sorted once gathered.
+  std::ranges::sort(lines, {}, &RawLine::written);
+  const std::vector<std::span<const RawLine>> runs = Runs(lines);
+  std::vector<Records> parts(runs.size());
+  {
+    std::vector<std::jthread> helpers;
+    for (std::size_t run = 1; run < runs.size(); ++run) {
+      helpers.emplace_back(
+          [&parts, &runs, &stop, run] { parts[run] = GatherForms(runs[run], stop); });
+    }
+    parts.front() = GatherForms(runs.front(), stop);
+  }
+  Records all;
+  if (stop.stop_requested()) {
+    return all;
+  }
+  std::size_t names = 0;
+  for (const Records& part : parts) {
+    names += part.names.size();
+  }
+  all.names.reserve(names);
+  for (Records& part : parts) {
+    std::ranges::move(part.names, std::back_inserter(all.names));
+    all.unreadable += part.unreadable;
+  }
+  return all;
+}
+
+}  // namespace quendrel

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <stop_token>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/dictionary_line.h"
+#include "core/name_record.h"
+
+// The given names of an ENAMDICT file as the program's records, read a block at a time as the
+// file arrives. Only the given names' written forms and readings are kept, a fifth of the file.
+namespace quendrel {
+
+// Longer than any entry of the dictionary (its longest is under 1 KiB): a line past this is no
+// entry, and is skipped without being kept, however long it runs.
+inline constexpr std::size_t kLongestLine = std::size_t{16} << 10U;
+
+class EnamdictReader {
+ public:
+  // Reads the lines that `block` completes; what follows its last newline waits for the next.
+  void read(std::string_view block);
+  // Reads a last line that ends without its newline.
+  void finish();
+
+  [[nodiscard]] std::size_t lines() const { return lines_; }
+  [[nodiscard]] std::size_t unreadable() const { return unreadable_; }
+  [[nodiscard]] std::size_t longLines() const { return longLines_; }
+
+  // Each written form once with the readings of all its lines. A form or reading that does not
+  // decode is counted as unreadable lines; none is returned once `stop` is asked for.
+  struct Records {
+    std::vector<NameRecord> names;
+    std::size_t unreadable = 0;
+  };
+  [[nodiscard]] Records records(std::stop_token stop) const;
+
+ private:
+  void readLine(std::string_view line);
+
+  struct Offsets {
+    std::size_t begin;
+    std::uint32_t written, reading;
+    Sexes sexes;
+  };
+  std::string carried_;  // the start of a line that the next block ends
+  bool skipping_ = false;
+  std::string kept_;
+  std::vector<Offsets> offsets_;
+  std::size_t lines_ = 0;
+  std::size_t unreadable_ = 0;
+  std::size_t longLines_ = 0;
+};
+
+}  // namespace quendrel
