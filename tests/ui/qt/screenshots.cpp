@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/dictionary_load.h"
@@ -105,6 +107,31 @@ bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const 
   return listSaved && shortlistSaved && patternsSaved;
 }
 
+// 「名前の候補」 over the first megabyte of the dictionary cut in a line, as a download or a full
+// disk leaves a file: the names before the cut, what the window says of it, and its button to read
+// again.
+bool SaveCutShort(const QDir& folder, const QString& name) {
+  std::ifstream whole{quendrel::NameDictionaryPath(), std::ios::binary};
+  if (!whole) {
+    return true;
+  }
+  std::string bytes(std::size_t{1} << 20U, '\0');
+  whole.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  const QTemporaryDir temporary;
+  const QString cut = temporary.filePath(QStringLiteral("enamdict"));
+  std::ofstream{cut.toStdString(), std::ios::binary}
+      << bytes.substr(0, static_cast<std::size_t>(whole.gcount()) - 7);
+  qputenv("QUENDREL_ENAMDICT", cut.toLocal8Bit());
+  quendrel::MainWindowView window;
+  window.show();
+  quendrel::test::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("佐藤"));
+  window.candidatesAction()->trigger();
+  quendrel::CandidatesWindow& candidates = *window.candidates();
+  const bool read = QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 60000);
+  qunsetenv("QUENDREL_ENAMDICT");
+  return read && Save(candidates, folder, name);
+}
+
 // The main window after a calculation and the About dialog over it, as the application now looks;
 // with `highContrast`, once the desktop has asked for more contrast.
 bool SaveLook(const QDir& folder, const QString& look, bool highContrast = false) {
@@ -166,6 +193,7 @@ int main(int argc, char* argv[]) {
     quendrel::test::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("佐藤"));
     ok = SaveCandidates(window, folder, QStringLiteral("candidates")) && ok;
   }
+  ok = SaveCutShort(folder, QStringLiteral("candidates-cut-short")) && ok;
   {
     quendrel::frmAbout about;
     about.show();
