@@ -85,13 +85,15 @@ fuzz: deps
 	  fuzz/dictionary_path_regressions
 
 # Figures, not tests: the commands on the model and through the window, a 1 MiB paste, start-up
-# against a bare Qt window under Xvfb, and the monkey test's peak memory at two lengths.
+# against a bare Qt window under Xvfb, the program's memory with the candidates' list, and the
+# monkey test's peak memory at two lengths.
 bench: build
 	cmake --preset bench
 	cmake --build --preset bench
 	QT_QPA_PLATFORM=offscreen build/bench/benchmarks/quendrel_benchmarks \
 	  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	benchmarks/startup.sh build/bench 20
+	benchmarks/candidates_memory.sh build/bench
 	benchmarks/monkey_memory.sh build/$(PRESET)
 
 code-checks: build

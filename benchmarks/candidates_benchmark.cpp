@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The name candidates over the installed dictionary: reading it whole and ranking every name for
-// a surname, a filter change over the full list, what the window's list costs in memory, and a
-// shortlist read again for a new surname.
-#include <fstream>
-#include <string>
-
-#include <QAction>
-#include <QTest>
+// a surname, a filter change over the full list, and a shortlist read again for a new surname.
+// What the window costs in memory is read off the real program (candidates_memory.sh).
+#include <array>
+#include <string_view>
 #include <benchmark/benchmark.h>
 
 #include "core/dictionary_load.h"
 #include "core/name_finder.h"
 #include "core/shortlist.h"
-#include "ui/qt/candidates_window.h"
-#include "ui/qt/main_window_view.h"
 
 namespace quendrel {
 namespace {
@@ -83,38 +78,9 @@ void BM_ReappraiseShortlist(benchmark::State& state) {
   }
 }
 
-long ResidentKiB() {
-  std::ifstream status{"/proc/self/status"};
-  for (std::string line; std::getline(status, line);) {
-    if (line.starts_with("VmRSS:")) {
-      return std::stol(line.substr(6));
-    }
-  }
-  return 0;
-}
-
-// The resident memory the open window adds to the main window, with the whole list loaded.
-void BM_CandidatesWindowMemory(benchmark::State& state) {
-  for (auto _ : state) {
-    MainWindowView window;
-    window.show();
-    QTest::qWait(200);
-    const long before = ResidentKiB();
-    window.candidatesAction()->trigger();
-    if (!QTest::qWaitFor([&window] { return window.candidates()->loaded(); }, 20000)) {
-      state.SkipWithError("the dictionary was not read");
-      return;
-    }
-    QTest::qWait(200);
-    state.counters.insert_or_assign("added_MiB",
-                                    static_cast<double>(ResidentKiB() - before) / 1024);
-  }
-}
-
 BENCHMARK(BM_ReadDictionaryAndRank)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReappraiseShortlist)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CandidatesWindowMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 }  // namespace quendrel
