@@ -4,6 +4,7 @@
 // What the window costs in memory is read off the real program (candidates_memory.sh).
 #include <array>
 #include <string_view>
+
 #include <benchmark/benchmark.h>
 
 #include "core/dictionary_load.h"

@@ -51,8 +51,9 @@ bool ListShown() {
 }
 
 void Report(long before) {
-  std::fprintf(stderr, "resident before the window: %ld KiB\nresident with the list: %ld KiB\n"
-                       "peak: %ld KiB\n",
+  std::fprintf(stderr,
+               "resident before the window: %ld KiB\nresident with the list: %ld KiB\n"
+               "peak: %ld KiB\n",
                before, StatusKiB("VmRSS"), StatusKiB("VmHWM"));
   QApplication::exit(0);
 }
