@@ -62,9 +62,14 @@ Converter OpenEucJp() {
   return converter;
 }
 
-// The tags of every gloss that starts with them: "(f,s) Aoi" gives f and s.
-Sexes GivenNameSexes(std::string_view glosses) {
+// What the tags of every gloss that starts with them say of a person: "(f,s) Aoi" gives f and s.
+struct PersonTags {
   Sexes sexes = 0;
+  bool person = false;
+};
+
+PersonTags TagsOf(std::string_view glosses) {
+  PersonTags said;
   for (std::size_t start = 0; start < glosses.size();) {
     const std::size_t end = std::min(glosses.find('/', start), glosses.size());
     const std::string_view gloss = glosses.substr(start, end - start);
@@ -82,14 +87,16 @@ Sexes GivenNameSexes(std::string_view glosses) {
       const std::string_view tag = tags.substr(t, comma - t);
       t = comma + 1;
       if (tag == "m" || tag == "g") {
-        sexes |= kBoy;
+        said.sexes |= kBoy;
       }
       if (tag == "f" || tag == "g") {
-        sexes |= kGirl;
+        said.sexes |= kGirl;
       }
+      said.person = said.person || tag == "u";
     }
   }
-  return sexes;
+  said.person = said.person || said.sexes != 0;
+  return said;
 }
 
 struct LineParts {
@@ -126,7 +133,8 @@ std::optional<RawLine> ReadLine(std::string_view eucJp) {
   if (!parts || !IsEucJp(eucJp)) {
     return std::nullopt;
   }
-  return RawLine{parts->written, parts->reading, GivenNameSexes(parts->glosses)};
+  const PersonTags tags = TagsOf(parts->glosses);
+  return RawLine{parts->written, parts->reading, tags.sexes, tags.person};
 }
 
 // Opening a converter loads its table, so each thread keeps one.
@@ -155,7 +163,7 @@ DictionaryLine ParseDictionaryLine(std::string_view eucJp) {
   if (!line) {
     return parsed;
   }
-  if (line->sexes == 0) {
+  if (!line->person) {
     parsed.kind = DictionaryLine::Kind::OtherEntry;
     return parsed;
   }
@@ -165,7 +173,8 @@ DictionaryLine ParseDictionaryLine(std::string_view eucJp) {
     return parsed;
   }
   parsed.sexes = line->sexes;
-  parsed.kind = DictionaryLine::Kind::GivenName;
+  parsed.kind =
+      line->sexes != 0 ? DictionaryLine::Kind::GivenName : DictionaryLine::Kind::PersonName;
   parsed.written = std::move(*written);
   parsed.reading = std::move(*reading);
   return parsed;

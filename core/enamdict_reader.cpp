@@ -120,7 +120,7 @@ void EnamdictReader::readLine(std::string_view line) {
   const std::optional<RawLine> raw = ReadLine(line);
   if (!raw) {
     ++unreadable_;
-  } else if (raw->sexes != 0) {
+  } else if (raw->person) {
     offsets_.push_back({kept_.size(), static_cast<std::uint32_t>(raw->written.size()),
                         static_cast<std::uint32_t>(raw->reading.size()), raw->sexes});
     kept_.append(raw->written).append(raw->reading);
@@ -134,8 +134,8 @@ EnamdictReader::Records EnamdictReader::records(std::stop_token stop) const {
   lines.reserve(offsets_.size());
   const std::string_view kept = kept_;
   for (const Offsets& o : offsets_) {
-    lines.push_back(
-        {kept.substr(o.begin, o.written), kept.substr(o.begin + o.written, o.reading), o.sexes});
+    lines.push_back({kept.substr(o.begin, o.written), kept.substr(o.begin + o.written, o.reading),
+                     o.sexes, true});
   }
   // The order of a form's lines does not matter: its readings are sorted once gathered.
   std::ranges::sort(lines, {}, &RawLine::written);

@@ -12,8 +12,9 @@
 #include "core/dictionary_line.h"
 #include "core/name_record.h"
 
-// The given names of an ENAMDICT file as the program's records, read a block at a time as the
-// file arrives. Only the given names' written forms and readings are kept, a fifth of the file.
+// The persons' names of an ENAMDICT file as the program's records, read a block at a time as the
+// file arrives: given names with whom they are given to, and names not yet classified with no
+// one. Only their written forms and readings are kept, a fifth of the file.
 namespace quendrel {
 
 // Longer than any entry of the dictionary (its longest is under 1 KiB): a line past this is no

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <numeric>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -13,6 +14,11 @@
 
 namespace quendrel {
 namespace {
+
+// A reading is listed where its source gives it as a given name.
+bool Listed(const ReadingRecord& reading) {
+  return reading.sexes != 0;
+}
 
 // What the dictionary knows of a record beyond the record itself.
 struct Examined {
@@ -58,7 +64,10 @@ Counted CountRecords(std::span<const NameRecord> records, const std::stop_token&
       return {};
     }
     Examined name{.record = &records[i], .counts = {}, .length = 0, .nameCharactersOnly = true};
-    const Verdict verdict = records[i].readings.empty() ? Verdict::TooLong : Examine(name);
+    if (std::ranges::none_of(records[i].readings, Listed)) {
+      continue;
+    }
+    const Verdict verdict = Examine(name);
     counted.uncounted += verdict == Verdict::Uncounted ? 1 : 0;
     if (verdict == Verdict::Counted) {
       counted.names.push_back(name);
@@ -86,10 +95,12 @@ Counted CountAll(std::span<const NameRecord> records, const std::stop_token& sto
     all.uncounted += part.uncounted;
     std::ranges::move(part.names, std::back_inserter(all.names));
   }
-  // By first reading, then by how they are written.
-  std::ranges::sort(all.names, [](const Examined& a, const Examined& b) {
-    return std::tie(a.record->readings.front().kana, a.record->written) <
-           std::tie(b.record->readings.front().kana, b.record->written);
+  // By first listed reading, then by how they are written.
+  const auto first = [](const Examined& name) -> const std::string& {
+    return std::ranges::find_if(name.record->readings, Listed)->kana;
+  };
+  std::ranges::sort(all.names, [&first](const Examined& a, const Examined& b) {
+    return std::tie(first(a), a.record->written) < std::tie(first(b), b.record->written);
   });
   return all;
 }
@@ -109,9 +120,9 @@ NameDictionary::NameDictionary(std::vector<NameRecord> records, const std::stop_
   std::size_t readings = 0;
   std::size_t bytes = 0;
   for (const Examined& name : counted.names) {
-    readings += name.record->readings.size();
     bytes += name.record->written.size();
-    for (const ReadingRecord& reading : name.record->readings) {
+    for (const ReadingRecord& reading : name.record->readings | std::views::filter(Listed)) {
+      ++readings;
       bytes += reading.kana.size();
     }
   }
@@ -126,11 +137,11 @@ NameDictionary::NameDictionary(std::vector<NameRecord> records, const std::stop_
   };
   for (const Examined& name : counted.names) {
     const std::size_t first = readings_.size();
-    for (const ReadingRecord& reading : name.record->readings) {
+    for (const ReadingRecord& reading : name.record->readings | std::views::filter(Listed)) {
       readings_.push_back({keep(reading.kana), reading.sexes});
     }
     names_.push_back({keep(name.record->written), name.counts, name.length, name.nameCharactersOnly,
-                      std::span{readings_}.subspan(first, name.record->readings.size())});
+                      std::span{readings_}.subspan(first, readings_.size() - first)});
   }
   rankInKanaOrder();
 }

@@ -17,7 +17,7 @@ inline constexpr Sexes kGirl = 2;
 
 struct ReadingRecord {
   std::string kana;  // hiragana
-  Sexes sexes = 0;   // as the source records it
+  Sexes sexes = 0;   // as the source records it; none where it does not say it is a given name
 
   friend bool operator==(const ReadingRecord&, const ReadingRecord&) = default;
 };

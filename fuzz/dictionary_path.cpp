@@ -28,13 +28,15 @@ void CheckLines(std::string_view text, std::vector<std::string>& violations) {
     const std::size_t end = std::min(text.find('\n', start), text.size());
     const DictionaryLine line = ParseDictionaryLine(text.substr(start, end - start));
     start = end + 1;
-    if (line.kind != DictionaryLine::Kind::GivenName) {
+    using enum DictionaryLine::Kind;
+    if (line.kind != GivenName && line.kind != PersonName) {
       if (!line.written.empty() || !line.reading.empty() || line.sexes != 0) {
-        violations.emplace_back("a line that is no given name kept a name");
+        violations.emplace_back("a line that is no person's name kept a name");
       }
-    } else if (line.written.empty() || line.reading.empty() || line.sexes == 0 ||
-               !IsValidUtf8(line.written) || !IsValidUtf8(line.reading)) {
-      violations.emplace_back("a given name's line read as no valid name: " + line.written);
+    } else if (line.written.empty() || line.reading.empty() ||
+               (line.sexes == 0) != (line.kind == PersonName) || !IsValidUtf8(line.written) ||
+               !IsValidUtf8(line.reading)) {
+      violations.emplace_back("a person's name's line read as no valid name: " + line.written);
     }
   }
 }

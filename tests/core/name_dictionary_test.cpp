@@ -36,6 +36,7 @@ TEST(NameDictionary, ReadsEachLineOfTheDictionary) {
       {EucJp("翔 [しょう] /(g) Shou/"), Kind::GivenName, "翔", "しょう", kBoy | kGirl},
       {EucJp("アイ /(p) Ay/(f) Ai/"), Kind::GivenName, "アイ", "アイ", kGirl},  // a later gloss
       {EucJp("直 [なお] /(m,f) Nao/"), Kind::GivenName, "直", "なお", kBoy | kGirl},
+      {EucJp("陽翔 [はると] /(u) Haruto/"), Kind::PersonName, "陽翔", "はると", 0},
       {EucJp("佐藤 [さとう] /(s) Satou/"), Kind::OtherEntry, "", "", 0},
       {EucJp("ＭＩ６ [エムアイシックス] /(o) MI6 (from Military Intelligence)/"), Kind::OtherEntry,
        "", "", 0},
@@ -122,18 +123,21 @@ TEST(NameDictionary, SkipsAndCountsWhatItCannotRead) {
 }
 
 // The program's own records, whatever the dictionary's tags: a reading once, katakana as
-// hiragana, m and f on two lines of one reading as both.
+// hiragana, m and f on two lines of one reading as both, a person's name not yet classified as
+// given to no one.
 TEST(NameDictionary, ReadsTheDictionaryIntoRecordsOfItsOwn) {
   EnamdictReader reader;
-  reader.read(EucJp(
-      "翠 [すい] /(m) Sui/\n佐藤 [さとう] /(s) Satou/\nヒナ /(f) Hina/\n翠 [スイ] /(f) Sui/"));
+  reader.read(
+      EucJp("翠 [すい] /(m) Sui/\n佐藤 [さとう] /(s) Satou/\nヒナ /(f) Hina/\n"
+            "颯太 [そうた] /(u) Souta/\n翠 [スイ] /(f) Sui/"));
   reader.finish();
   const std::vector<NameRecord> expected = {
       {"ヒナ", {{"ひな", kGirl}}},
       {"翠", {{"すい", kBoy | kGirl}}},
+      {"颯太", {{"そうた", 0}}},
   };
   EXPECT_EQ(reader.records({}).names, expected);
-  EXPECT_EQ(reader.lines(), 4U);
+  EXPECT_EQ(reader.lines(), 5U);
 }
 
 TEST(NameDictionary, HoldsNoMoreNamesThanAListCanOrder) {
