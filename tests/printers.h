@@ -5,6 +5,7 @@
 
 #include "core/grids.h"
 #include "core/name_shape.h"
+#include "core/sex_estimate.h"
 
 // Readable failure messages for the value types tests compare.
 namespace quendrel {
@@ -16,6 +17,11 @@ inline void PrintTo(const GridValues& grids, std::ostream* out) {
 
 inline void PrintTo(const NameShape& shape, std::ostream* out) {
   *out << shape.surname << " × " << shape.given;
+}
+
+inline void PrintTo(SexEstimate sex, std::ostream* out) {
+  constexpr const char* kNames[] = {"Boy", "Girl", "Either"};
+  *out << kNames[static_cast<int>(sex)];
 }
 
 }  // namespace quendrel
