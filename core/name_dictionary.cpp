@@ -11,13 +11,32 @@
 
 #include "core/characters.h"
 #include "core/name_characters.h"
+#include "core/name_familiarity.h"
+#include "core/sex_estimate.h"
 
 namespace quendrel {
 namespace {
 
-// A reading is listed where its source gives it as a given name.
 bool Listed(const ReadingRecord& reading) {
-  return reading.sexes != 0;
+  return reading.sexes != 0 || reading.familiarity.has_value();
+}
+
+Sexes EstimatedSexes(std::string_view written, const ReadingRecord& reading) {
+  switch (EstimateSex(written, reading.kana, reading.sexes)) {
+    case SexEstimate::Boy:
+      return kBoy;
+    case SexEstimate::Girl:
+      return kGirl;
+    case SexEstimate::Either:
+      break;
+  }
+  return kBoy | kGirl;
+}
+
+void AddFamiliarity(NameRecord& record) {
+  for (ReadingRecord& reading : record.readings) {
+    reading.familiarity = FamiliarityCost(record.written, reading.kana);
+  }
 }
 
 // What the dictionary knows of a record beyond the record itself.
@@ -56,7 +75,7 @@ struct Counted {
   std::size_t uncounted = 0;
 };
 
-Counted CountRecords(std::span<const NameRecord> records, const std::stop_token& stop) {
+Counted CountRecords(std::span<NameRecord> records, const std::stop_token& stop) {
   constexpr std::size_t kBetweenStops = 4096;
   Counted counted;
   for (std::size_t i = 0; i < records.size(); ++i) {
@@ -64,6 +83,7 @@ Counted CountRecords(std::span<const NameRecord> records, const std::stop_token&
       return {};
     }
     Examined name{.record = &records[i], .counts = {}, .length = 0, .nameCharactersOnly = true};
+    AddFamiliarity(records[i]);
     if (std::ranges::none_of(records[i].readings, Listed)) {
       continue;
     }
@@ -77,7 +97,7 @@ Counted CountRecords(std::span<const NameRecord> records, const std::stop_token&
 }
 
 // Counting is most of the work, so the records are shared among the processors.
-Counted CountAll(std::span<const NameRecord> records, const std::stop_token& stop) {
+Counted CountAll(std::span<NameRecord> records, const std::stop_token& stop) {
   const std::size_t parts = std::clamp(std::thread::hardware_concurrency(), 1U, 4U);
   std::vector<Counted> counted(parts);
   {
@@ -138,7 +158,10 @@ NameDictionary::NameDictionary(std::vector<NameRecord> records, const std::stop_
   for (const Examined& name : counted.names) {
     const std::size_t first = readings_.size();
     for (const ReadingRecord& reading : name.record->readings | std::views::filter(Listed)) {
-      readings_.push_back({keep(reading.kana), reading.sexes});
+      readings_.push_back({keep(reading.kana), reading.sexes,
+                           EstimatedSexes(name.record->written, reading),
+                           static_cast<std::uint16_t>(std::min(
+                               reading.familiarity.value_or(kUnfamiliar), kUnfamiliar - 1))});
     }
     names_.push_back({keep(name.record->written), name.counts, name.length, name.nameCharactersOnly,
                       std::span{readings_}.subspan(first, readings_.size() - first)});
@@ -176,7 +199,7 @@ void NameDictionary::rankInKanaOrder(Sexes sexes) {
   for (std::uint32_t name = 0; name < names_.size(); ++name) {
     const auto& readings = names_[name].readings;
     const auto found = std::ranges::find_if(
-        readings, [sexes](const GivenNameReading& r) { return (r.sexes & sexes) != 0; });
+        readings, [sexes](const GivenNameReading& r) { return (r.estimate & sexes) != 0; });
     firsts.emplace_back(found == readings.end() ? std::nullopt : std::optional{found->kana}, name);
   }
   std::ranges::sort(firsts, [](const auto& a, const auto& b) {

@@ -17,8 +17,13 @@ namespace quendrel {
 
 struct GivenNameReading {
   std::string_view kana;
-  Sexes sexes;
+  Sexes sexes;                // as the dictionary records it
+  Sexes estimate;             // whom it is given to, by EstimateSex: both where it is either's
+  std::uint16_t familiarity;  // the familiarity source's cost, kUnfamiliar where it lacks it
 };
+
+// Past every cost of the familiarity source: a name it lacks ranks after those it has.
+inline constexpr std::uint16_t kUnfamiliar = UINT16_MAX;
 
 // A list orders its names by keys that hold a name's index in 24 bits.
 inline constexpr std::size_t kMostNames = std::size_t{1} << 24U;
@@ -37,9 +42,11 @@ class NameDictionary {
   };
 
   NameDictionary() = default;
-  // Counts each record's characters; a form of more than three characters is no candidate, one
-  // with a character that nothing counts is left out, and so is any name past `most`. Once
-  // `stop` is asked for, it leaves off and holds nothing.
+  // Counts each record's characters and adds what the familiarity source says of its readings.
+  // A reading is listed where the records give it as a given name, or the familiarity source
+  // knows it as one; a form of more than three characters is no candidate, one with a character
+  // that nothing counts is left out, and so is any name past `most`. Once `stop` is asked for,
+  // it leaves off and holds nothing.
   explicit NameDictionary(std::vector<NameRecord> records, const std::stop_token& stop = {},
                           std::size_t most = kMostNames);
   ~NameDictionary() = default;
@@ -50,7 +57,7 @@ class NameDictionary {
 
   [[nodiscard]] std::size_t size() const { return names_.size(); }
   [[nodiscard]] const Name& operator[](std::size_t i) const { return names_[i]; }
-  // Each name's place in kana order of its first reading given to these sexes (the names are
+  // Each name's place in kana order of its first reading estimated for these sexes (the names are
   // stored in that order for either); names with no such reading come last.
   [[nodiscard]] std::span<const std::uint32_t> kanaRanks(Sexes sexes) const;
 

@@ -30,7 +30,7 @@ Sexes SexesOf(SexChoice sex) {
 }
 
 bool ForSex(const GivenNameReading& reading, SexChoice sex) {
-  return (reading.sexes & SexesOf(sex)) != 0;
+  return (reading.estimate & SexesOf(sex)) != 0;
 }
 
 // What the filters ask most, packed: the length, whether every character is a name character, and
@@ -42,7 +42,7 @@ constexpr unsigned kSexesShift = 3;
 std::uint8_t TraitsOf(const NameDictionary::Name& name) {
   Sexes sexes = 0;
   for (const GivenNameReading& reading : name.readings) {
-    sexes |= reading.sexes;
+    sexes |= reading.estimate;
   }
   return static_cast<std::uint8_t>(name.length |
                                    (name.nameCharactersOnly ? kNameCharactersOnlyBit : 0U) |
@@ -206,9 +206,9 @@ ReadingScore ScoreGrids(const GridValues& grids) {
 Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex) {
   Sexes sexes = 0;
   for (const GivenNameReading& reading : name.readings) {
-    sexes |= ForSex(reading, sex) ? reading.sexes : Sexes{0};
+    sexes |= ForSex(reading, sex) ? reading.estimate : Sexes{0};
   }
-  return sexes & SexesOf(sex);
+  return sexes;
 }
 
 std::string ReadingsFor(const NameDictionary::Name& name, SexChoice sex) {

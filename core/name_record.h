@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ inline constexpr Sexes kGirl = 2;
 struct ReadingRecord {
   std::string kana;  // hiragana
   Sexes sexes = 0;   // as the source records it; none where it does not say it is a given name
+  // How often the name is met with this reading, from another source: lower is more often.
+  std::optional<int> familiarity = std::nullopt;
 
   friend bool operator==(const ReadingRecord&, const ReadingRecord&) = default;
 };

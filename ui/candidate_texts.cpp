@@ -25,7 +25,7 @@ std::string_view SexWord(Sexes sexes) {
   if (sexes == kBoy) {
     return "男の子";
   }
-  return sexes == kGirl ? "女の子" : "男女とも";
+  return sexes == kGirl ? "女の子" : "どちらも";
 }
 
 }  // namespace

@@ -86,8 +86,9 @@ TEST(NameDictionary, GathersEachWrittenFormWithAllItsReadings) {
   EXPECT_EQ(load.unreadable, 0U);
   EXPECT_EQ(load.names.uncounted(), 1U);  // ゑみ; a name of five characters is no candidate at all
   EXPECT_EQ(load.problem, LoadProblem::None);
-  // For boys, the boys' readings in kana order first, then the girls' names as stored.
-  const std::vector<std::uint32_t> boys = {0, 6, 1, 7, 2, 8, 3, 9, 4, 10, 5};
+  // For boys, the names with a reading estimated a boy's or either's in kana order first (陽葵
+  // ひなた among them), then the others as stored.
+  const std::vector<std::uint32_t> boys = {0, 7, 1, 8, 2, 3, 4, 9, 5, 10, 6};
   EXPECT_EQ(std::vector(load.names.kanaRanks(kBoy).begin(), load.names.kanaRanks(kBoy).end()),
             boys);
 }
@@ -138,6 +139,22 @@ TEST(NameDictionary, ReadsTheDictionaryIntoRecordsOfItsOwn) {
   };
   EXPECT_EQ(reader.records({}).names, expected);
   EXPECT_EQ(reader.lines(), 5U);
+}
+
+// A reading the source gives to no one is listed where the familiarity source knows it as a given
+// name; each reading carries its familiarity and its estimated sex, whatever its tag.
+TEST(NameDictionary, ListsWhatTheSourcesKnowAsGivenNames) {
+  std::vector<NameRecord> records = {
+      {"颯太", {{"そうた", 0}}}, {"佐藤", {{"さとう", 0}}}, {"蓮", {{"はす", 0}, {"れん", kGirl}}}};
+  const NameDictionary names{std::move(records)};
+  ASSERT_EQ(names.size(), 2U);
+  EXPECT_EQ(names[0].written, "颯太");
+  EXPECT_EQ(names[1].written, "蓮");
+  ASSERT_EQ(names[1].readings.size(), 1U);
+  const GivenNameReading& ren = names[1].readings.front();
+  EXPECT_EQ(std::tuple(ren.kana, ren.sexes, ren.estimate, ren.familiarity),
+            std::tuple("れん", kGirl, kBoy, 3830));
+  EXPECT_EQ(names[0].readings.front().familiarity, 4702);
 }
 
 TEST(NameDictionary, HoldsNoMoreNamesThanAListCanOrder) {

@@ -68,12 +68,13 @@ TEST_F(CandidateListTest, FiltersAsAsked) {
     std::vector<std::string_view> names;
   };
   const std::vector<FilterCase> cases = {
-      {{SexChoice::Boy, 0, "", "", true}, {"蒼", "翠", "律", "大翔", "陽翔", "麗鷹"}},
-      {{SexChoice::Girl, 1, "", "", true}, {"蒼", "翠", "紬", "凛"}},
+      // by the estimate: 陽葵 ひなた is either's, 翠 すい a boy's though tagged both
+      {{SexChoice::Boy, 0, "", "", true}, {"蒼", "翠", "律", "大翔", "陽翔", "陽葵", "麗鷹"}},
+      {{SexChoice::Girl, 1, "", "", true}, {"蒼", "紬", "凛"}},
       {{SexChoice::Either, 2, "", "", false}, {"大翔", "陽翔", "陽葵", "侭子", "麗鷹"}},
       {{SexChoice::Either, 0, "ヒ", "", true}, {"大翔", "陽葵"}},
       {{SexChoice::Girl, 0, "ひな", "", true}, {"陽葵"}},
-      {{SexChoice::Boy, 0, "ひな", "", true}, {}},
+      {{SexChoice::Boy, 0, "ひま", "", true}, {}},
       {{SexChoice::Either, 0, "", "陽", true}, {"陽翔", "陽葵"}},
       {{SexChoice::Either, 0, "", "翔大", true}, {"大翔"}},
       {{SexChoice::Either, 0, "", "子", false}, {"侭子"}},
@@ -95,6 +96,8 @@ TEST_F(CandidateListTest, ReadsOutTheReadingsOfTheChosenSex) {
   EXPECT_EQ(ReadingsFor(list_.name(0), SexChoice::Boy), "すい");
   list_.setFilter({SexChoice::Either, 0, "", "陽葵", true});
   EXPECT_EQ(ReadingsFor(list_.name(0), SexChoice::Either), "ひなた・ひまり");
+  EXPECT_EQ(SexesFor(list_.name(0), SexChoice::Girl), kBoy | kGirl);  // ひなた is either's
+  list_.setFilter({SexChoice::Either, 0, "", "紬", true});
   EXPECT_EQ(SexesFor(list_.name(0), SexChoice::Boy), 0);
 }
 

@@ -95,8 +95,8 @@ TEST_F(CandidatesWindowTest, CarriesARowToTheMainWindowWhichReadsItAlike) {
   candidates.findChild<QRadioButton*>(QStringLiteral("女の子"))->click();
   EXPECT_EQ(cell(candidates, 0, 1), QStringLiteral("さくら"));
   EXPECT_EQ(cell(candidates, 1, 1), QStringLiteral("蒼"));
-  EXPECT_EQ(cell(candidates, 2, 1), QStringLiteral("翠"));
-  EXPECT_EQ(candidates.findChild<QLabel*>(QStringLiteral("count"))->text(), QStringLiteral("6件"));
+  EXPECT_EQ(cell(candidates, 2, 1), QStringLiteral("紬"));  // 翠 すい is estimated a boy's
+  EXPECT_EQ(candidates.findChild<QLabel*>(QStringLiteral("count"))->text(), QStringLiteral("5件"));
 
   QTableView& table = *candidates.table();
   table.setFocus();
