@@ -9,14 +9,14 @@
 namespace quendrel {
 namespace {
 
-CandidateOrder ColumnAt(int section) {
-  return kCandidateColumns.at(static_cast<std::size_t>(section)).column;
+CandidateColumn ColumnAt(int section) {
+  return kCandidateColumns.at(static_cast<std::size_t>(section));
 }
 
 // The numbers stand right-aligned, as figures in a table do; the texts left.
-bool IsNumber(CandidateOrder column) {
-  return column == CandidateOrder::Rank ||
-         (column >= CandidateOrder::Tenkaku && column <= CandidateOrder::Soukaku);
+bool IsNumber(CandidateColumn column) {
+  return column == CandidateColumn{CandidateField::Rank} ||
+         (std::holds_alternative<ReadingField>(column) && !IsTheme(column));
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   const auto row = static_cast<std::size_t>(index.row());
-  const CandidateOrder column = ColumnAt(index.column());
+  const CandidateColumn column = ColumnAt(index.column());
   switch (role) {
     case Qt::DisplayRole:
       return ToQString(CandidateCell(*list_, row, column));
@@ -59,14 +59,13 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
       std::cmp_greater_equal(section, kCandidateColumns.size())) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  const CandidateOrder column = ColumnAt(section);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-      return ToQString(kCandidateColumns.at(static_cast<std::size_t>(section)).header);
+      return ToQString(HeaderOf(ColumnAt(section)));
     case Qt::InitialSortOrderRole:
       // The first click on a fortune puts the best first, as the ranking does.
-      return column >= CandidateOrder::Future ? Qt::DescendingOrder : Qt::AscendingOrder;
+      return IsTheme(ColumnAt(section)) ? Qt::DescendingOrder : Qt::AscendingOrder;
     default:
       return QAbstractTableModel::headerData(section, orientation, role);
   }
@@ -76,7 +75,7 @@ void CandidateTableModel::sort(int column, Qt::SortOrder order) {
   if (column < 0 || std::cmp_greater_equal(column, kCandidateColumns.size())) {
     return;
   }
-  const CandidateOrder by = ColumnAt(column);
+  const CandidateOrder by = OrderOf(ColumnAt(column));
   change([&](CandidateList& list) { list.setOrder(by, order == Qt::AscendingOrder); });
 }
 

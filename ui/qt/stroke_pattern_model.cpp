@@ -10,12 +10,11 @@ namespace quendrel {
 namespace {
 
 PatternColumn ColumnAt(int section) {
-  return kPatternColumns.at(static_cast<std::size_t>(section)).column;
+  return kPatternColumns.at(static_cast<std::size_t>(section));
 }
 
 bool IsText(PatternColumn column) {
-  return column == PatternColumn::Strokes ||
-         (column >= PatternColumn::Future && column <= PatternColumn::Relations);
+  return column == PatternColumn{PatternField::Strokes} || IsTheme(column);
 }
 
 }  // namespace
@@ -51,7 +50,7 @@ QVariant StrokePatternModel::headerData(int section, Qt::Orientation orientation
   if (orientation == Qt::Horizontal && section >= 0 &&
       std::cmp_less(section, kPatternColumns.size()) &&
       (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
-    return ToQString(kPatternColumns.at(static_cast<std::size_t>(section)).header);
+    return ToQString(HeaderOf(ColumnAt(section)));
   }
   return QAbstractTableModel::headerData(section, orientation, role);
 }

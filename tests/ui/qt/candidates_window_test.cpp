@@ -140,17 +140,15 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
     window_.appraise("鈴木", list[k].given);
     const auto shown = [this](ElementId id) { return window_.model().text(id); };
     for (std::size_t g = 0; g < kGridLabels.size(); ++g) {
-      const auto column = static_cast<ShortlistColumn>(static_cast<int>(ShortlistColumn::Tenkaku) +
-                                                       static_cast<int>(g));
-      EXPECT_EQ(ShortlistCell(list[k], column), shown(kGridLabels.at(g))) << k;
+      EXPECT_EQ(ShortlistCell(list[k], kReadingFields.at(g)), shown(kGridLabels.at(g))) << k;
     }
     for (const AppraisalTheme theme : kAppraisalThemes) {
       EXPECT_EQ(ShortlistTrendLine(list[k], theme),
                 shown(kTrendLabels.at(static_cast<std::size_t>(theme))))
           << k;
     }
-    EXPECT_EQ(ShortlistCell(list[k], ShortlistColumn::Remark), shown(Label21)) << k;
-    EXPECT_EQ(ShortlistCell(list[k], ShortlistColumn::Strokes).substr(0, shown(Text6).size()),
+    EXPECT_EQ(ShortlistCell(list[k], ShortlistField::Remark), shown(Label21)) << k;
+    EXPECT_EQ(ShortlistCell(list[k], ShortlistField::Strokes).substr(0, shown(Text6).size()),
               shown(Text6))
         << k;
   }
