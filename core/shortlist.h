@@ -29,6 +29,8 @@ class Shortlist {
   // Adds a name at the end and gives its place; a name already kept stays where it is and gives
   // its own place, and one with no characters is not added.
   std::optional<std::size_t> add(std::string_view given, std::string_view reading = {});
+  // The place that add would give, without adding.
+  [[nodiscard]] std::optional<std::size_t> placeFor(std::string_view given) const;
   void remove(std::size_t place);
   // Moves a name to another place, the others closing up behind it.
   void move(std::size_t from, std::size_t to);

@@ -21,34 +21,21 @@ bool IsNumber(CandidateColumn column) {
 
 }  // namespace
 
-void CandidateTableModel::setList(CandidateList* list) {
-  beginResetModel();
-  list_ = list;
-  endResetModel();
-}
-
-int CandidateTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || list_ == nullptr ? 0 : static_cast<int>(list_->size());
-}
-
 int CandidateTableModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(kCandidateColumns.size());
 }
 
-QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
-  if (list_ == nullptr || !index.isValid()) {
-    return {};
-  }
-  const auto row = static_cast<std::size_t>(index.row());
-  const CandidateColumn column = ColumnAt(index.column());
+QVariant CandidateTableModel::value(const CandidateList& list, std::size_t row, int column,
+                                    int role) const {
+  const CandidateColumn shown = ColumnAt(column);
   switch (role) {
     case Qt::DisplayRole:
-      return ToQString(CandidateCell(*list_, row, column));
+      return ToQString(CandidateCell(list, row, shown));
     case Qt::AccessibleTextRole:
-      return ToQString(CandidateCellHeard(*list_, row, column));
+      return ToQString(CandidateCellHeard(list, row, shown));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter |
-                                 (IsNumber(column) ? Qt::AlignRight : Qt::AlignLeft));
+                                 (IsNumber(shown) ? Qt::AlignRight : Qt::AlignLeft));
     default:
       return {};
   }
@@ -76,7 +63,7 @@ void CandidateTableModel::sort(int column, Qt::SortOrder order) {
     return;
   }
   const CandidateOrder by = OrderOf(ColumnAt(column));
-  change([&](CandidateList& list) { list.setOrder(by, order == Qt::AscendingOrder); });
+  reset([&](CandidateList& list) { list.setOrder(by, order == Qt::AscendingOrder); });
 }
 
 }  // namespace quendrel

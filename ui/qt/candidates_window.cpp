@@ -254,13 +254,13 @@ void CandidatesWindow::applySurname() {
   const NameCounts counts = CountNameStrokes(SplitName(surname));
   shortlist_->setSurname(surname);
   patterns_->setSurname(counts);
-  model_->change([&counts](CandidateList& list) { list.setSurname(counts); });
+  model_->reset([&counts](CandidateList& list) { list.setSurname(counts); });
   table_->selectRow(0);
 }
 
 void CandidatesWindow::applyFilter() {
   const CandidateFilter filter = filterShown();
-  model_->change([&filter](CandidateList& list) { list.setFilter(filter); });
+  model_->reset([&filter](CandidateList& list) { list.setFilter(filter); });
   table_->selectRow(0);
   showCount();
   Announce(*count_, ToUtf8(count_->text()));

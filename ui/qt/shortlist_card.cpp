@@ -53,9 +53,9 @@ QSize ShortlistCard::size() const {
   return {kCardEms * em_, height};
 }
 
-void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const Shortlist& list,
-                         std::size_t place, const QPalette& palette, bool current) const {
-  const ShortlistedName& name = list[place];
+void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const ShortlistRow& row,
+                         const QPalette& palette, bool current) const {
+  const ShortlistedName& name = row.name;
   const QRect card{topLeft, size()};
   const int padding = em_ / 2;
   painter.save();
@@ -75,7 +75,7 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const Shortlist& lis
   };
 
   painter.setFont(nameFont_);
-  line(ToQString(list.surname() + (list.surname().empty() ? "" : " ") + name.given), nameLine_);
+  line(ToQString(row.surname + (row.surname.empty() ? "" : " ") + name.given), nameLine_);
   painter.setFont(font_);
   line(ToQString(name.reading), line_);
   line(ToQString(std::string{HeaderOf(ShortlistField::Strokes)} + " " +
@@ -121,14 +121,14 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const Shortlist& lis
 
 void ShortlistCardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
-  const auto place = static_cast<std::size_t>(index.row());
-  if (place >= list_.size()) {
+  const QVariant row = index.data(ShortlistModel::kCardRole);
+  if (!row.isValid()) {
     return;
   }
   const bool current =
       (option.state & QStyle::State_HasFocus) != 0 || (option.state & QStyle::State_Selected) != 0;
-  ShortlistCard{option.font}.draw(*painter, option.rect.topLeft(), list_, place, option.palette,
-                                  current);
+  ShortlistCard{option.font}.draw(*painter, option.rect.topLeft(), row.value<ShortlistRow>(),
+                                  option.palette, current);
 }
 
 QSize ShortlistCardDelegate::sizeHint(const QStyleOptionViewItem& option,

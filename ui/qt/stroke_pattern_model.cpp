@@ -19,28 +19,21 @@ bool IsText(PatternColumn column) {
 
 }  // namespace
 
-int StrokePatternModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(patterns_.size());
-}
-
 int StrokePatternModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(kPatternColumns.size());
 }
 
-QVariant StrokePatternModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || std::cmp_greater_equal(index.row(), patterns_.size())) {
-    return {};
-  }
-  const auto row = static_cast<std::size_t>(index.row());
-  const PatternColumn column = ColumnAt(index.column());
+QVariant StrokePatternModel::value(const StrokePatterns& patterns, std::size_t row, int column,
+                                   int role) const {
+  const PatternColumn shown = ColumnAt(column);
   switch (role) {
     case Qt::DisplayRole:
-      return ToQString(PatternCell(patterns_, row, column));
+      return ToQString(PatternCell(patterns, row, shown));
     case Qt::AccessibleTextRole:
-      return ToQString(PatternCellHeard(patterns_, row, column));
+      return ToQString(PatternCellHeard(patterns, row, shown));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter |
-                                 (IsText(column) ? Qt::AlignLeft : Qt::AlignRight));
+                                 (IsText(shown) ? Qt::AlignLeft : Qt::AlignRight));
     default:
       return {};
   }

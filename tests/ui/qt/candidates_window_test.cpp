@@ -4,7 +4,9 @@
 
 #include <array>
 #include <fstream>
+#include <functional>
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,6 +161,51 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   QTest::keyClick(shortlist.view(), Qt::Key_Delete);
   EXPECT_EQ(list.size(), 2U);
   EXPECT_EQ(list[0].given, composed);
+}
+
+// A name kept, moved, read with a new surname or removed says which rows it changed and leaves
+// them current, without making the list anew.
+TEST_F(CandidatesWindowTest, TellsTheShortlistsViewsWhichRowsChanged) {
+  ShortlistPage page{{}, [] { return std::string{}; }, nullptr};
+  QAbstractItemModel& model = *page.view()->model();
+  const QAbstractItemModelTester tester{&model,
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal};
+  std::string told;
+  const auto tell = [&told](std::string what, int row) {
+    told += what.append(" ").append(std::to_string(row)).append(";");
+  };
+  QObject::connect(&model, &QAbstractItemModel::rowsInserted, &model,
+                   [&tell](const QModelIndex&, int row) { tell("inserted", row); });
+  QObject::connect(&model, &QAbstractItemModel::rowsRemoved, &model,
+                   [&tell](const QModelIndex&, int row) { tell("removed", row); });
+  QObject::connect(&model, &QAbstractItemModel::rowsMoved, &model,
+                   [&tell](const QModelIndex&, int row, int, const QModelIndex&, int before) {
+                     tell("moved " + std::to_string(row) + " before", before);
+                   });
+  QObject::connect(
+      &model, &QAbstractItemModel::dataChanged, &model,
+      [&tell](const QModelIndex&, const QModelIndex& last) { tell("changed to", last.row()); });
+  QObject::connect(&model, &QAbstractItemModel::modelReset, &model, [&tell] { tell("reset", 0); });
+  struct Step {
+    std::function<void()> take;
+    std::string told;
+    std::string current;
+  };
+  const std::array<Step, 6> steps = {{
+      {[&page] { page.add("陽葵", {}, page); }, "inserted 0;", "陽葵"},
+      {[&page] { page.add("凛", {}, page); }, "inserted 1;", "凛"},
+      {[&page] { page.add("陽葵", {}, page); }, "", "陽葵"},  // kept once
+      {[&page] { button(page, QStringLiteral("後ろへ(&B)")).click(); }, "moved 0 before 2;",
+       "陽葵"},
+      {[&page] { page.setSurname("佐藤"); }, "changed to 1;", "陽葵"},
+      {[&page] { button(page, QStringLiteral("外す(&D)")).click(); }, "removed 1;", "凛"},
+  }};
+  for (const Step& step : steps) {
+    told.clear();
+    step.take();
+    EXPECT_EQ(told, step.told) << step.current;
+    EXPECT_EQ(ToUtf8(page.view()->currentIndex().data().toString()), step.current);
+  }
 }
 
 // Three names fit one page; sixty, at about twenty a page, run over three or more.
