@@ -36,6 +36,8 @@ QVariant CandidateTableModel::value(const CandidateList& list, std::size_t row, 
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter |
                                  (IsNumber(shown) ? Qt::AlignRight : Qt::AlignLeft));
+    case kIdentityRole:
+      return list[row].name;
     default:
       return {};
   }

@@ -8,8 +8,9 @@
 
 namespace quendrel {
 
-// The candidate list as Qt's views read it: a row per name, a column per kCandidateColumns entry.
-// A click on a header orders the list by that column; 順位 orders it by rank again.
+// The candidate list as Qt's views read it: a row per name, a column per kCandidateColumns entry;
+// a row's identity is its name's index in the dictionary. A click on a header orders the list by
+// that column; 順位 orders it by rank again.
 class CandidateTableModel final : public ListModel<QAbstractTableModel, CandidateList> {
  public:
   explicit CandidateTableModel(QObject* parent) : ListModel(nullptr, parent) {}

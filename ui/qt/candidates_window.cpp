@@ -245,7 +245,6 @@ void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
   FitColumns(*table_);
   appraiseButton_->setEnabled(true);
   keepButton_->setEnabled(true);
-  table_->selectRow(0);
   showCount();
 }
 
@@ -255,13 +254,11 @@ void CandidatesWindow::applySurname() {
   shortlist_->setSurname(surname);
   patterns_->setSurname(counts);
   model_->reset([&counts](CandidateList& list) { list.setSurname(counts); });
-  table_->selectRow(0);
 }
 
 void CandidatesWindow::applyFilter() {
   const CandidateFilter filter = filterShown();
   model_->reset([&filter](CandidateList& list) { list.setFilter(filter); });
-  table_->selectRow(0);
   showCount();
   Announce(*count_, ToUtf8(count_->text()));
 }

@@ -8,6 +8,9 @@
 
 namespace quendrel {
 
+// The role by which a row names what it shows, alike before and after a change.
+inline constexpr int kIdentityRole = Qt::UserRole;
+
 // A Qt model over a list that lives elsewhere, a row per item, or none without a list. Each
 // change says what it does to the rows, so that the views keep the current row and the selection
 // where the row stays: a row inserted, moved or removed, new values in every row, or a new list.

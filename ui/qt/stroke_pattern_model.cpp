@@ -34,6 +34,8 @@ QVariant StrokePatternModel::value(const StrokePatterns& patterns, std::size_t r
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter |
                                  (IsText(shown) ? Qt::AlignLeft : Qt::AlignRight));
+    case kIdentityRole:
+      return ToQString(PatternCell(patterns, row, PatternField::Strokes));
     default:
       return {};
   }

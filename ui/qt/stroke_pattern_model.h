@@ -9,7 +9,7 @@
 namespace quendrel {
 
 // The patterns of counts as Qt's views read them: a row per pattern, a column per
-// kPatternColumns entry, in rank order.
+// kPatternColumns entry, in rank order; a row's identity is its pattern's counts, as shown.
 class StrokePatternModel final : public ListModel<QAbstractTableModel, StrokePatterns> {
  public:
   StrokePatternModel(StrokePatterns& patterns, QObject* parent) : ListModel(&patterns, parent) {}

@@ -112,9 +112,6 @@ void StrokePatternsPage::createControls() {
   connect(containing_, &QLineEdit::textChanged, this, filter);
   connect(model_, &QAbstractItemModel::modelReset, this, [this] {
     count_->setText(ToQString(MatchCount(patterns_.size())));
-    if (patterns_.size() != 0) {
-      table_->selectRow(0);
-    }
     FitColumns(*table_);
     showPattern();
   });

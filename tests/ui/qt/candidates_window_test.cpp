@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -161,6 +162,46 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   QTest::keyClick(shortlist.view(), Qt::Key_Delete);
   EXPECT_EQ(list.size(), 2U);
   EXPECT_EQ(list[0].given, composed);
+}
+
+// After a new order, surname or filter the name the user chose stays chosen while it is listed,
+// else the first row is, and stays the first; the chosen pattern stays through a new surname.
+TEST_F(CandidatesWindowTest, KeepsTheChosenRowThroughEveryNewList) {
+  CandidatesWindow& candidates = open();
+  ASSERT_TRUE(QTest::qWaitFor([&candidates] { return candidates.loaded(); }));
+  QTableView& table = *candidates.table();
+  candidates.findChild<QRadioButton*>(QStringLiteral("女の子"))->click();
+  table.selectRow(1);
+  QTableView& patterns = *candidates.patterns()->table();
+  patterns.selectRow(2);
+  const QString pattern = patterns.currentIndex().siblingAtColumn(1).data().toString();
+  struct Change {
+    std::function<void()> make;
+    QString chosen;
+  };
+  const std::array<Change, 5> changes = {{
+      {[&table] { table.sortByColumn(1, Qt::DescendingOrder); }, QStringLiteral("蒼")},
+      {[&candidates] {
+         candidates.findChild<QLineEdit*>(QStringLiteral("姓"))->setText(QStringLiteral("鈴木"));
+       },
+       QStringLiteral("蒼")},
+      {[&candidates] { candidates.findChild<QRadioButton*>(QStringLiteral("男の子"))->click(); },
+       QStringLiteral("蒼")},  // given to either
+      {[&candidates] {
+         candidates.pages()->widget(0)->findChild<QComboBox*>()->setCurrentIndex(2);
+       },
+       {}},  // 2文字
+      {[&table] { table.sortByColumn(1, Qt::AscendingOrder); }, {}},
+  }};
+  for (const Change& change : changes) {
+    change.make();
+    const QModelIndex current = table.currentIndex();
+    EXPECT_EQ(current.siblingAtColumn(1).data().toString(),
+              change.chosen.isEmpty() ? cell(candidates, 0, 1) : change.chosen);
+    EXPECT_TRUE(change.chosen.isEmpty() ? current.row() == 0 : current.row() != 0);
+  }
+  EXPECT_NE(patterns.currentIndex().row(), 0);
+  EXPECT_EQ(patterns.currentIndex().siblingAtColumn(1).data().toString(), pattern);
 }
 
 // A name kept, moved, read with a new surname or removed says which rows it changed and leaves
