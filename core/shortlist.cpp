@@ -8,9 +8,9 @@
 
 namespace quendrel {
 
-void Shortlist::setSurname(std::string_view surname) {
+void Shortlist::setSurname(std::string_view surname, const NameCounts& counts) {
   surname_ = TruncateCharacters(surname, kNameLength);
-  surnameChars_ = SplitName(surname_);
+  surnameCounts_ = counts;
   for (ShortlistedName& name : names_) {
     read(name);
   }
@@ -53,7 +53,7 @@ void Shortlist::move(std::size_t from, std::size_t to) {
 }
 
 void Shortlist::read(ShortlistedName& name) const {
-  name.read = ReadName(surnameChars_, SplitName(name.given));
+  name.read = ReadName(surnameCounts_, CountNameStrokes(SplitName(name.given)));
   name.appraisal = Appraise(name.read.grids);
 }
 

@@ -22,8 +22,8 @@ struct ShortlistedName {
 
 class Shortlist {
  public:
-  // Reads every name again with this surname.
-  void setSurname(std::string_view surname);
+  // Reads every name again with a surname of these counts, which shows as `surname`.
+  void setSurname(std::string_view surname, const NameCounts& counts);
   [[nodiscard]] const std::string& surname() const { return surname_; }
 
   // Adds a name at the end and gives its place; a name already kept stays where it is and gives
@@ -45,7 +45,7 @@ class Shortlist {
   void read(ShortlistedName& name) const;
 
   std::string surname_;
-  NameChars surnameChars_;
+  NameCounts surnameCounts_;
   std::vector<ShortlistedName> names_;
 };
 

@@ -251,7 +251,7 @@ void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
 void CandidatesWindow::applySurname() {
   const std::string surname = ToUtf8(surname_->text());
   const NameCounts counts = CountNameStrokes(SplitName(surname));
-  shortlist_->setSurname(surname);
+  shortlist_->setSurname(surname, counts);
   patterns_->setSurname(counts);
   model_->reset([&counts](CandidateList& list) { list.setSurname(counts); });
 }

@@ -238,7 +238,8 @@ TEST_F(CandidatesWindowTest, TellsTheShortlistsViewsWhichRowsChanged) {
       {[&page] { page.add("陽葵", {}, page); }, "", "陽葵"},  // kept once
       {[&page] { button(page, QStringLiteral("後ろへ(&B)")).click(); }, "moved 0 before 2;",
        "陽葵"},
-      {[&page] { page.setSurname("佐藤"); }, "changed to 1;", "陽葵"},
+      {[&page] { page.setSurname("佐藤", CountNameStrokes(SplitName("佐藤"))); }, "changed to 1;",
+       "陽葵"},
       {[&page] { button(page, QStringLiteral("外す(&D)")).click(); }, "removed 1;", "凛"},
   }};
   for (const Step& step : steps) {
@@ -252,7 +253,7 @@ TEST_F(CandidatesWindowTest, TellsTheShortlistsViewsWhichRowsChanged) {
 // Three names fit one page; sixty, at about twenty a page, run over three or more.
 TEST_F(CandidatesWindowTest, PrintsTheShortlistOnA4Pages) {
   Shortlist list;
-  list.setSurname("佐藤");
+  list.setSurname("佐藤", CountNameStrokes(SplitName("佐藤")));
   const std::array<std::string_view, 3> given = {"陽葵", "凛", "蓮"};
   for (const std::string_view name : given) {
     list.add(name);
