@@ -3,34 +3,37 @@
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 #include "core/characters.h"
 
 namespace quendrel {
 
-void Shortlist::setSurname(std::string_view surname) {
+void Shortlist::setSurname(std::string_view surname, const NameCounts& counts) {
   surname_ = TruncateCharacters(surname, kNameLength);
-  surnameChars_ = SplitName(surname_);
+  surnameCounts_ = counts;
   for (ShortlistedName& name : names_) {
     read(name);
   }
 }
 
 std::optional<std::size_t> Shortlist::add(std::string_view given, std::string_view reading) {
-  std::string kept = TruncateCharacters(given, kNameLength);
+  const std::optional<std::size_t> place = placeFor(given);
+  if (place == names_.size()) {
+    ShortlistedName& name = names_.emplace_back();
+    name.given = TruncateCharacters(given, kNameLength);
+    name.reading = reading;
+    read(name);
+  }
+  return place;
+}
+
+std::optional<std::size_t> Shortlist::placeFor(std::string_view given) const {
+  const std::string kept = TruncateCharacters(given, kNameLength);
   if (kept.empty()) {
     return std::nullopt;
   }
   const auto same = std::ranges::find(names_, kept, &ShortlistedName::given);
-  if (same != names_.end()) {
-    return static_cast<std::size_t>(std::distance(names_.begin(), same));
-  }
-  ShortlistedName& name = names_.emplace_back();
-  name.given = std::move(kept);
-  name.reading = reading;
-  read(name);
-  return names_.size() - 1;
+  return static_cast<std::size_t>(std::distance(names_.begin(), same));
 }
 
 void Shortlist::remove(std::size_t place) {
@@ -50,7 +53,7 @@ void Shortlist::move(std::size_t from, std::size_t to) {
 }
 
 void Shortlist::read(ShortlistedName& name) const {
-  name.read = ReadName(surnameChars_, SplitName(name.given));
+  name.read = ReadName(surnameCounts_, CountNameStrokes(SplitName(name.given)));
   name.appraisal = Appraise(name.read.grids);
 }
 

@@ -22,13 +22,15 @@ struct ShortlistedName {
 
 class Shortlist {
  public:
-  // Reads every name again with this surname.
-  void setSurname(std::string_view surname);
+  // Reads every name again with a surname of these counts, which shows as `surname`.
+  void setSurname(std::string_view surname, const NameCounts& counts);
   [[nodiscard]] const std::string& surname() const { return surname_; }
 
   // Adds a name at the end and gives its place; a name already kept stays where it is and gives
   // its own place, and one with no characters is not added.
   std::optional<std::size_t> add(std::string_view given, std::string_view reading = {});
+  // The place that add would give, without adding.
+  [[nodiscard]] std::optional<std::size_t> placeFor(std::string_view given) const;
   void remove(std::size_t place);
   // Moves a name to another place, the others closing up behind it.
   void move(std::size_t from, std::size_t to);
@@ -43,7 +45,7 @@ class Shortlist {
   void read(ShortlistedName& name) const;
 
   std::string surname_;
-  NameChars surnameChars_;
+  NameCounts surnameCounts_;
   std::vector<ShortlistedName> names_;
 };
 

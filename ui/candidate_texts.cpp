@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "ui/candidate_texts.h"
 
-#include <algorithm>
-
-#include "ui/result_rows.h"
-
 namespace quendrel {
 namespace {
 
 constexpr std::string_view kSeparator = "・";
 
-// The columns stand in the order of their CandidateOrder values, which index them.
-constexpr bool ColumnsInOrder() {
-  for (std::size_t i = 0; i < kCandidateColumns.size(); ++i) {
-    if (static_cast<std::size_t>(kCandidateColumns.at(i).column) != i) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(ColumnsInOrder());
+// What a click on each of the list's own columns orders it by, in CandidateField's order; the
+// readings' orders follow Tenkaku in their own.
+constexpr std::array<CandidateOrder, 5> kOwnOrders = {CandidateOrder::Rank, CandidateOrder::Written,
+                                                      CandidateOrder::Reading, CandidateOrder::Sex,
+                                                      CandidateOrder::Strokes};
+static_assert(static_cast<std::size_t>(CandidateOrder::Relations) -
+                  static_cast<std::size_t>(CandidateOrder::Tenkaku) + 1 ==
+              kReadingFields.size());
 
 std::string_view SexWord(Sexes sexes) {
   if (sexes == kBoy) {
@@ -39,55 +33,50 @@ std::string CountsCell(const NameStrokes& counts, std::size_t length) {
   return joined;
 }
 
-std::string ThemeCell(const GridValues& grids, AppraisalTheme theme) {
-  const auto fortune = FindFortune(grids.*ThemeGrid(theme));
-  if (!fortune) {
-    return "なし";
-  }
-  return std::string{fortune->FortuneName}.append(" ").append(TrendName(fortune->Trend));
+std::string_view HeaderOf(CandidateField field) {
+  constexpr std::array<std::string_view, 5> kHeaders = {"順位", "名前", "よみ", "性別", "画数"};
+  return kHeaders.at(static_cast<std::size_t>(field));
 }
 
-std::string ReadingCell(const GridValues& grids, std::size_t field) {
-  if (field < kGridRows.size()) {
-    return std::to_string(grids.*kGridRows.at(field).value);
+CandidateOrder OrderOf(CandidateColumn column) {
+  if (const auto* field = std::get_if<ReadingField>(&column)) {
+    return static_cast<CandidateOrder>(static_cast<std::size_t>(CandidateOrder::Tenkaku) +
+                                       static_cast<std::size_t>(*field));
   }
-  return ThemeCell(grids, kAppraisalThemes.at(field - kGridRows.size()));
+  return kOwnOrders.at(static_cast<std::size_t>(std::get<CandidateField>(column)));
 }
 
-std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateOrder column) {
+std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column) {
+  if (const auto* field = std::get_if<ReadingField>(&column)) {
+    return ReadingCell(list[row].grids, *field);
+  }
   const NameDictionary::Name& name = list.name(row);
-  switch (column) {
-    case CandidateOrder::Rank:
+  switch (std::get<CandidateField>(column)) {
+    case CandidateField::Rank:
       return std::to_string(list.place(row));
-    case CandidateOrder::Written:
+    case CandidateField::Written:
       return std::string{name.written};
-    case CandidateOrder::Reading:
+    case CandidateField::Reading:
       return ReadingsFor(name, list.filter().sex);
-    case CandidateOrder::Sex:
+    case CandidateField::Sex:
       return std::string{SexWord(SexesFor(name, list.filter().sex))};
-    case CandidateOrder::Strokes:
-      return CountsCell(name.counts.strokes, name.length);
     default:
-      return ReadingCell(list[row].grids, static_cast<std::size_t>(column) -
-                                              static_cast<std::size_t>(CandidateOrder::Tenkaku));
+      return CountsCell(name.counts.strokes, name.length);
   }
 }
 
-std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateOrder column) {
-  std::string cell = CandidateCell(list, row, column);
-  if (column < CandidateOrder::Tenkaku) {
-    return cell;
+std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column) {
+  if (const auto* field = std::get_if<ReadingField>(&column)) {
+    return ReadingCellHeard(list[row].grids, *field);
   }
-  return std::string{kCandidateColumns.at(static_cast<std::size_t>(column)).header}
-      .append(" ")
-      .append(cell);
+  return CandidateCell(list, row, column);
 }
 
 std::string CandidateSpeech(const CandidateList& list, std::size_t row) {
   std::string said;
-  for (const CandidateColumnDefinition& definition : kCandidateColumns) {
-    if (definition.column != CandidateOrder::Rank) {
-      said.append(said.empty() ? "" : " ").append(CandidateCellHeard(list, row, definition.column));
+  for (const CandidateColumn column : kCandidateColumns) {
+    if (column != CandidateColumn{CandidateField::Rank}) {
+      said.append(said.empty() ? "" : " ").append(CandidateCellHeard(list, row, column));
     }
   }
   return said;

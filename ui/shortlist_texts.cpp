@@ -6,14 +6,9 @@
 
 #include "core/characters.h"
 #include "ui/candidate_texts.h"
-#include "ui/result_rows.h"
 
 namespace quendrel {
 namespace {
-
-std::string_view HeaderOf(ShortlistColumn column) {
-  return kShortlistColumns.at(static_cast<std::size_t>(column)).header;
-}
 
 // A cell of the clipboard's text: a tab or a line break inside it would shift the columns.
 std::string Tabular(std::string cell) {
@@ -27,25 +22,25 @@ std::string GivenCounts(const ShortlistedName& name) {
 
 }  // namespace
 
-ShortlistColumn ColumnOf(AppraisalTheme theme) {
-  return static_cast<ShortlistColumn>(static_cast<int>(ShortlistColumn::Future) +
-                                      static_cast<int>(theme));
+std::string_view HeaderOf(ShortlistField field) {
+  constexpr std::array<std::string_view, 4> kHeaders = {"名", "よみ", "画数", "鑑定"};
+  return kHeaders.at(static_cast<std::size_t>(field));
 }
 
 std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column) {
-  switch (column) {
-    case ShortlistColumn::Given:
+  if (const auto* field = std::get_if<ReadingField>(&column)) {
+    return ReadingCell(name.read.grids, *field);
+  }
+  switch (std::get<ShortlistField>(column)) {
+    case ShortlistField::Given:
       return name.given;
-    case ShortlistColumn::Reading:
+    case ShortlistField::Reading:
       return name.reading;
-    case ShortlistColumn::Strokes:
+    case ShortlistField::Strokes:
       return GivenCounts(name);
-    case ShortlistColumn::Remark:
+    default:
       return std::string{name.appraisal.personality ? name.appraisal.personality->Remark
                                                     : ApologyText()};
-    default:
-      return ReadingCell(name.read.grids, static_cast<std::size_t>(column) -
-                                              static_cast<std::size_t>(ShortlistColumn::Tenkaku));
   }
 }
 
@@ -62,31 +57,23 @@ std::string ShortlistSpeech(const Shortlist& list, std::size_t place) {
     said.append("、").append(name.reading);
   }
   said.append("。画数 ").append(GivenCounts(name));
-  for (std::size_t k = 0; k < kGridRows.size(); ++k) {
-    const auto column =
-        static_cast<ShortlistColumn>(static_cast<std::size_t>(ShortlistColumn::Tenkaku) + k);
-    said.append("、").append(HeaderOf(column)).append(" ").append(ShortlistCell(name, column));
+  for (const ReadingField field : kReadingFields) {
+    said.append(field == ReadingField::Future ? "。" : "、")
+        .append(ReadingCellHeard(name.read.grids, field));
   }
-  said.append("。");
-  for (const AppraisalTheme theme : kAppraisalThemes) {
-    said.append(theme == kAppraisalThemes.front() ? "" : "、")
-        .append(HeaderOf(ColumnOf(theme)))
-        .append(" ")
-        .append(ShortlistCell(name, ColumnOf(theme)));
-  }
-  return said.append("。").append(ShortlistCell(name, ShortlistColumn::Remark));
+  return said.append("。").append(ShortlistCell(name, ShortlistField::Remark));
 }
 
 std::string ShortlistText(const Shortlist& list) {
   std::string text = "姓";
-  for (const ShortlistColumnDefinition& definition : kShortlistColumns) {
-    text.append("\t").append(definition.header);
+  for (const ShortlistColumn column : kShortlistColumns) {
+    text.append("\t").append(HeaderOf(column));
   }
   text.append("\n");
   for (std::size_t place = 0; place < list.size(); ++place) {
     text.append(Tabular(list.surname()));
-    for (const ShortlistColumnDefinition& definition : kShortlistColumns) {
-      text.append("\t").append(Tabular(ShortlistCell(list[place], definition.column)));
+    for (const ShortlistColumn column : kShortlistColumns) {
+      text.append("\t").append(Tabular(ShortlistCell(list[place], column)));
     }
     text.append("\n");
   }

@@ -4,55 +4,28 @@
 #include <array>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/shortlist.h"
+#include "ui/reading_fields.h"
 
 // What the shortlist shows and says of its names, without any toolkit: its columns, as the
 // printout and the clipboard lay them out, what a screen reader hears of a name, and its texts.
 namespace quendrel {
 
-enum class ShortlistColumn : std::uint8_t {
-  Given,
-  Reading,
-  Strokes,
-  Tenkaku,
-  Jinkaku,
-  Chikaku,
-  Gaikaku,
-  Soukaku,
-  Future,
-  Work,
-  Relations,
-  Remark,
-};
+// The list's own columns, around the readings, and all its columns.
+enum class ShortlistField : std::uint8_t { Given, Reading, Strokes, Remark };
+using ShortlistColumn = ListColumn<ShortlistField>;
+inline constexpr auto kShortlistColumns = AroundReadings(
+    std::array{ShortlistField::Given, ShortlistField::Reading, ShortlistField::Strokes},
+    std::array{ShortlistField::Remark});
 
-struct ShortlistColumnDefinition {
-  ShortlistColumn column;
-  std::string_view header;
-};
+std::string_view HeaderOf(ShortlistField field);
 
-inline constexpr std::array<ShortlistColumnDefinition, 12> kShortlistColumns = {{
-    {ShortlistColumn::Given, "名"},
-    {ShortlistColumn::Reading, "よみ"},
-    {ShortlistColumn::Strokes, "画数"},
-    {ShortlistColumn::Tenkaku, "天格"},
-    {ShortlistColumn::Jinkaku, "人格"},
-    {ShortlistColumn::Chikaku, "地格"},
-    {ShortlistColumn::Gaikaku, "外格"},
-    {ShortlistColumn::Soukaku, "総格"},
-    {ShortlistColumn::Future, "未来"},
-    {ShortlistColumn::Work, "仕事"},
-    {ShortlistColumn::Relations, "対人"},
-    {ShortlistColumn::Remark, "鑑定"},
-}};
-
-// The column of a theme row, and the theme of a column (the column must be one).
-ShortlistColumn ColumnOf(AppraisalTheme theme);
-
-// A name's cell: its counts as 「12・12」, a theme row as 「躍進運 急上昇」 or 「なし」, the remark
-// by 人格 or, where 人格 has no fortune, the apology the main window shows.
+// A name's cell: its counts as 「12・12」, a reading as ReadingCell gives it, the remark by 人格
+// or, where 人格 has no fortune, the apology the main window shows.
 std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column);
 
 // A theme row as the main window's trend line says it, or empty where its number has no fortune.

@@ -8,31 +8,32 @@ namespace {
 
 constexpr std::array<std::string_view, kNameLength> kPositionKeys = {"U", "I", "O"};
 
-std::string_view HeaderOf(PatternColumn column) {
-  return kPatternColumns.at(static_cast<std::size_t>(column)).header;
-}
-
 }  // namespace
+
+std::string_view HeaderOf(PatternField field) {
+  constexpr std::array<std::string_view, 3> kHeaders = {"順位", "画数", "辞書の名前"};
+  return kHeaders.at(static_cast<std::size_t>(field));
+}
 
 std::string PatternCell(const StrokePatterns& patterns, std::size_t row, PatternColumn column) {
   const StrokePattern& pattern = patterns[row];
-  switch (column) {
-    case PatternColumn::Rank:
+  if (const auto* field = std::get_if<ReadingField>(&column)) {
+    return ReadingCell(pattern.grids, *field);
+  }
+  switch (std::get<PatternField>(column)) {
+    case PatternField::Rank:
       return std::to_string(row + 1);
-    case PatternColumn::Strokes:
+    case PatternField::Strokes:
       return CountsCell(pattern.strokes, pattern.length);
-    case PatternColumn::Names:
-      return MatchCount(pattern.names);
     default:
-      return ReadingCell(pattern.grids, static_cast<std::size_t>(column) -
-                                            static_cast<std::size_t>(PatternColumn::Tenkaku));
+      return MatchCount(pattern.names);
   }
 }
 
 std::string PatternCellHeard(const StrokePatterns& patterns, std::size_t row,
                              PatternColumn column) {
   std::string cell = PatternCell(patterns, row, column);
-  if (column == PatternColumn::Strokes) {
+  if (column == PatternColumn{PatternField::Strokes}) {
     return cell + "画";
   }
   return std::string{HeaderOf(column)}.append(" ").append(cell);

@@ -32,14 +32,14 @@ TEST(CandidateTexts, ShowsARowAndSaysItAsOneLine) {
   list.setSurname(CountNameStrokes(SplitName("佐藤")));
   list.setFilter({SexChoice::Girl, 0, "", "陽葵", true});
   ASSERT_EQ(list.size(), 1U);
-  EXPECT_EQ(CandidateCell(list, 0, CandidateOrder::Rank), "1");
-  EXPECT_EQ(CandidateCell(list, 0, CandidateOrder::Strokes), "12・12");
+  EXPECT_EQ(CandidateCell(list, 0, CandidateField::Rank), "1");
+  EXPECT_EQ(CandidateCell(list, 0, CandidateField::Strokes), "12・12");
   EXPECT_EQ(CandidateSpeech(list, 0),
             "陽葵 ひなた・ひまり どちらも 12・12 天格 25 人格 30 地格 24 外格 19 総格 49 "
             "未来 細糸運 現状維持 仕事 転落運 急下降 対人 細糸運 現状維持");
   list.setFilter({SexChoice::Either, 0, "", "麗鷹", true});  // 総格 68
-  EXPECT_EQ(CandidateCell(list, 0, CandidateOrder::Future), "なし");
-  EXPECT_EQ(CandidateCell(list, 0, CandidateOrder::Sex), "男の子");
+  EXPECT_EQ(CandidateCell(list, 0, ReadingField::Future), "なし");
+  EXPECT_EQ(CandidateCell(list, 0, CandidateField::Sex), "男の子");
 }
 
 // The cells every list of readings shares, and the stroke-count page's own captions and items.
@@ -47,12 +47,12 @@ TEST(CandidateTexts, SharedCellsAndThePatternPagesWords) {
   EXPECT_EQ(CountsCell({12, 0, 3}, 3), "12・？・3");  // a character nothing counts
   EXPECT_EQ(CountsCell({7, 18, 0}, 2), "7・18");
   const GridValues grids{25, 30, 24, 19, 49};  // 佐藤 陽葵
-  const std::array<std::string_view, kReadingFields> cells = {
+  const std::array<std::string_view, kReadingFields.size()> cells = {
       "25", "30", "24", "19", "49", "細糸運 現状維持", "転落運 急下降", "細糸運 現状維持"};
-  for (std::size_t field = 0; field < kReadingFields; ++field) {
-    EXPECT_EQ(ReadingCell(grids, field), cells.at(field)) << field;
+  for (const ReadingField field : kReadingFields) {
+    EXPECT_EQ(ReadingCell(grids, field), cells.at(static_cast<std::size_t>(field)));
   }
-  EXPECT_EQ(ReadingCell(GridValues{1, 2, 3, 4, 68}, 5), "なし");
+  EXPECT_EQ(ReadingCell(GridValues{1, 2, 3, 4, 68}, ReadingField::Future), "なし");
   EXPECT_EQ(PositionCaption(0, 12), "1文字目 12画(&U)");
   EXPECT_EQ(PositionCaption(2, 5), "3文字目 5画(&O)");
   EXPECT_EQ(CharacterItem({"陽", "ひ・あき"}), "陽\u3000ひ・あき");

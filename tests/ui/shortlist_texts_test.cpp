@@ -10,7 +10,10 @@ namespace {
 // 人格 33, 地格 15, 総格 40 and 外格 40 − 33 = 7.
 Shortlist ThreeNames() {
   Shortlist list;
-  list.setSurname("鈴木");
+  const auto setSurname = [&list](std::string_view surname) {
+    list.setSurname(surname, CountNameStrokes(SplitName(surname)));
+  };
+  setSurname("鈴木");
   EXPECT_EQ(list.add("陽葵", "ひまり"), 0U);
   EXPECT_EQ(list.add("凛"), 1U);
   EXPECT_EQ(list.add("陽葵かな"), 2U);  // kept as a box keeps it: 陽葵か
@@ -18,7 +21,7 @@ Shortlist ThreeNames() {
   EXPECT_EQ(list.add(""), std::nullopt);
   list.move(2, 0);
   list.remove(0);
-  list.setSurname("佐藤");  // every name read again
+  setSurname("佐藤");  // every name read again
   return list;
 }
 

@@ -9,46 +9,35 @@
 namespace quendrel {
 namespace {
 
-CandidateOrder ColumnAt(int section) {
-  return kCandidateColumns.at(static_cast<std::size_t>(section)).column;
+CandidateColumn ColumnAt(int section) {
+  return kCandidateColumns.at(static_cast<std::size_t>(section));
 }
 
 // The numbers stand right-aligned, as figures in a table do; the texts left.
-bool IsNumber(CandidateOrder column) {
-  return column == CandidateOrder::Rank ||
-         (column >= CandidateOrder::Tenkaku && column <= CandidateOrder::Soukaku);
+bool IsNumber(CandidateColumn column) {
+  return column == CandidateColumn{CandidateField::Rank} ||
+         (std::holds_alternative<ReadingField>(column) && !IsTheme(column));
 }
 
 }  // namespace
-
-void CandidateTableModel::setList(CandidateList* list) {
-  beginResetModel();
-  list_ = list;
-  endResetModel();
-}
-
-int CandidateTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() || list_ == nullptr ? 0 : static_cast<int>(list_->size());
-}
 
 int CandidateTableModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(kCandidateColumns.size());
 }
 
-QVariant CandidateTableModel::data(const QModelIndex& index, int role) const {
-  if (list_ == nullptr || !index.isValid()) {
-    return {};
-  }
-  const auto row = static_cast<std::size_t>(index.row());
-  const CandidateOrder column = ColumnAt(index.column());
+QVariant CandidateTableModel::value(const CandidateList& list, std::size_t row, int column,
+                                    int role) const {
+  const CandidateColumn shown = ColumnAt(column);
   switch (role) {
     case Qt::DisplayRole:
-      return ToQString(CandidateCell(*list_, row, column));
+      return ToQString(CandidateCell(list, row, shown));
     case Qt::AccessibleTextRole:
-      return ToQString(CandidateCellHeard(*list_, row, column));
+      return ToQString(CandidateCellHeard(list, row, shown));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter |
-                                 (IsNumber(column) ? Qt::AlignRight : Qt::AlignLeft));
+                                 (IsNumber(shown) ? Qt::AlignRight : Qt::AlignLeft));
+    case kIdentityRole:
+      return list[row].name;
     default:
       return {};
   }
@@ -59,14 +48,13 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
       std::cmp_greater_equal(section, kCandidateColumns.size())) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  const CandidateOrder column = ColumnAt(section);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-      return ToQString(kCandidateColumns.at(static_cast<std::size_t>(section)).header);
+      return ToQString(HeaderOf(ColumnAt(section)));
     case Qt::InitialSortOrderRole:
       // The first click on a fortune puts the best first, as the ranking does.
-      return column >= CandidateOrder::Future ? Qt::DescendingOrder : Qt::AscendingOrder;
+      return IsTheme(ColumnAt(section)) ? Qt::DescendingOrder : Qt::AscendingOrder;
     default:
       return QAbstractTableModel::headerData(section, orientation, role);
   }
@@ -76,8 +64,8 @@ void CandidateTableModel::sort(int column, Qt::SortOrder order) {
   if (column < 0 || std::cmp_greater_equal(column, kCandidateColumns.size())) {
     return;
   }
-  const CandidateOrder by = ColumnAt(column);
-  change([&](CandidateList& list) { list.setOrder(by, order == Qt::AscendingOrder); });
+  const CandidateOrder by = OrderOf(ColumnAt(column));
+  reset([&](CandidateList& list) { list.setOrder(by, order == Qt::AscendingOrder); });
 }
 
 }  // namespace quendrel

@@ -253,7 +253,6 @@ void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
   FitColumns(*table_);
   appraiseButton_->setEnabled(true);
   keepButton_->setEnabled(true);
-  table_->selectRow(0);
   showCount();
 }
 
@@ -274,16 +273,14 @@ void CandidatesWindow::readAgain() {
 void CandidatesWindow::applySurname() {
   const std::string surname = ToUtf8(surname_->text());
   const NameCounts counts = CountNameStrokes(SplitName(surname));
-  shortlist_->setSurname(surname);
+  shortlist_->setSurname(surname, counts);
   patterns_->setSurname(counts);
-  model_->change([&counts](CandidateList& list) { list.setSurname(counts); });
-  table_->selectRow(0);
+  model_->reset([&counts](CandidateList& list) { list.setSurname(counts); });
 }
 
 void CandidatesWindow::applyFilter() {
   const CandidateFilter filter = filterShown();
-  model_->change([&filter](CandidateList& list) { list.setFilter(filter); });
-  table_->selectRow(0);
+  model_->reset([&filter](CandidateList& list) { list.setFilter(filter); });
   showCount();
   Announce(*count_, ToUtf8(count_->text()));
 }

@@ -2,14 +2,42 @@
 #include "ui/qt/list_widgets.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
 
+#include "ui/qt/list_model.h"
 #include "ui/qt/qt_strings.h"
 
 namespace quendrel {
+namespace {
+
+// A row the user chose is found again by its identity; the first row, which the table chose
+// itself, gives way to the new first.
+void KeepChosenThroughResets(QTableView& table) {
+  struct Choice {
+    QVariant identity;
+    bool byUser = false;
+  };
+  QAbstractItemModel& model = *table.model();
+  auto choice = std::make_shared<Choice>();
+  QObject::connect(table.selectionModel(), &QItemSelectionModel::currentRowChanged, &table,
+                   [choice] { choice->byUser = true; });
+  QObject::connect(&model, &QAbstractItemModel::modelAboutToBeReset, &table, [&table, choice] {
+    choice->identity = choice->byUser ? table.currentIndex().data(kIdentityRole) : QVariant{};
+  });
+  QObject::connect(&model, &QAbstractItemModel::modelReset, &table, [&table, &model, choice] {
+    const QModelIndexList found =
+        model.match(model.index(0, 0), kIdentityRole, choice->identity, 1, Qt::MatchExactly);
+    table.selectRow(found.isEmpty() ? 0 : found.front().row());
+    choice->byUser = !found.isEmpty();
+  });
+}
+
+}  // namespace
 
 QLabel* BuddyLabel(std::string_view caption, QWidget* buddy, QWidget* parent) {
   auto* label = new QLabel(ToQString(caption), parent);
@@ -36,6 +64,7 @@ QTableView* ListTable(QAbstractItemModel* model, std::string_view heard, QWidget
   table->verticalHeader()->hide();
   table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() * 3 / 2);
   table->setWordWrap(false);
+  KeepChosenThroughResets(*table);
   return table;
 }
 

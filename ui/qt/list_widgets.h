@@ -17,7 +17,9 @@ QLabel* BuddyLabel(std::string_view caption, QWidget* buddy, QWidget* parent);
 
 QLabel* WrappedLabel(std::string_view text, QWidget* parent);
 
-// A read-only table of whole rows, one chosen at a time, rows a line and a half high.
+// A read-only table of whole rows, one chosen at a time, rows a line and a half high. When its
+// model is reset, the row with the kIdentityRole of the one the user chose is chosen again, else
+// the first.
 QTableView* ListTable(QAbstractItemModel* model, std::string_view heard, QWidget* parent);
 
 // Each column as wide as what the first rows show in it, but a long list of readings, which the

@@ -2,6 +2,7 @@
 #include "ui/qt/shortlist_card.h"
 
 #include <cmath>
+#include <ranges>
 
 #include <QPainter>
 
@@ -21,10 +22,6 @@ constexpr double kNameScale = 1.3;
 
 const ThemeRow& RowOf(AppraisalTheme theme) {
   return kThemeRows.at(static_cast<std::size_t>(theme));
-}
-
-std::string_view HeaderOf(ShortlistColumn column) {
-  return kShortlistColumns.at(static_cast<std::size_t>(column)).header;
 }
 
 }  // namespace
@@ -56,9 +53,9 @@ QSize ShortlistCard::size() const {
   return {kCardEms * em_, height};
 }
 
-void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const Shortlist& list,
-                         std::size_t place, const QPalette& palette, bool current) const {
-  const ShortlistedName& name = list[place];
+void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const ShortlistRow& row,
+                         const QPalette& palette, bool current) const {
+  const ShortlistedName& name = row.name;
   const QRect card{topLeft, size()};
   const int padding = em_ / 2;
   painter.save();
@@ -78,18 +75,15 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const Shortlist& lis
   };
 
   painter.setFont(nameFont_);
-  line(ToQString(list.surname() + (list.surname().empty() ? "" : " ") + name.given), nameLine_);
+  line(ToQString(row.surname + (row.surname.empty() ? "" : " ") + name.given), nameLine_);
   painter.setFont(font_);
   line(ToQString(name.reading), line_);
-  line(ToQString(std::string{HeaderOf(ShortlistColumn::Strokes)} + " " +
-                 ShortlistCell(name, ShortlistColumn::Strokes)),
+  line(ToQString(std::string{HeaderOf(ShortlistField::Strokes)} + " " +
+                 ShortlistCell(name, ShortlistField::Strokes)),
        line_);
   // The five numbers in two columns, 天格 beside 人格, 地格 beside 外格, then 総格.
   for (std::size_t k = 0; k < kGridRows.size(); ++k) {
-    const auto column = static_cast<ShortlistColumn>(static_cast<int>(ShortlistColumn::Tenkaku) +
-                                                     static_cast<int>(k));
-    const QString text =
-        ToQString(std::string{HeaderOf(column)} + " " + ShortlistCell(name, column));
+    const QString text = ToQString(ReadingCellHeard(name.read.grids, kReadingFields.at(k)));
     const int x = k % 2 == 0 ? left : left + (width / 2);
     painter.drawText(QRect(x, top, width / 2, line_), Qt::AlignLeft | Qt::AlignVCenter, text);
     if (k % 2 == 1 || k + 1 == kGridRows.size()) {
@@ -100,9 +94,10 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const Shortlist& lis
 
   const int rowHeight = std::max(picture_, 2 * line_);
   const int headingWidth = (em_ * 5) / 2;
-  for (const AppraisalTheme theme : kAppraisalThemes) {
+  for (const ReadingField field : kReadingFields | std::views::drop(kGridRows.size())) {
+    const AppraisalTheme theme = ThemeOf(field);
     painter.drawText(QRect(left, top, headingWidth, rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     ToQString(HeaderOf(ColumnOf(theme))));
+                     ToQString(HeaderOf(field)));
     const auto& fortune = name.appraisal.theme(theme);
     const int pictureLeft = left + headingWidth;
     if (fortune) {
@@ -114,26 +109,26 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const Shortlist& lis
     }
     const int textLeft = pictureLeft + picture_ + (em_ / 3);
     const QString text =
-        fortune ? ToQString(ShortlistTrendLine(name, theme)) : QStringLiteral("なし");
+        ToQString(fortune ? ShortlistTrendLine(name, theme) : std::string{kNoFortune});
     painter.drawText(QRect(textLeft, top, left + width - textLeft, rowHeight),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
     top += rowHeight;
   }
   top += padding;
-  line(ToQString(ShortlistCell(name, ShortlistColumn::Remark)), kRemarkLines * line_, Qt::AlignTop);
+  line(ToQString(ShortlistCell(name, ShortlistField::Remark)), kRemarkLines * line_, Qt::AlignTop);
   painter.restore();
 }
 
 void ShortlistCardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
-  const auto place = static_cast<std::size_t>(index.row());
-  if (place >= list_.size()) {
+  const QVariant row = index.data(ShortlistModel::kCardRole);
+  if (!row.isValid()) {
     return;
   }
   const bool current =
       (option.state & QStyle::State_HasFocus) != 0 || (option.state & QStyle::State_Selected) != 0;
-  ShortlistCard{option.font}.draw(*painter, option.rect.topLeft(), list_, place, option.palette,
-                                  current);
+  ShortlistCard{option.font}.draw(*painter, option.rect.topLeft(), row.value<ShortlistRow>(),
+                                  option.palette, current);
 }
 
 QSize ShortlistCardDelegate::sizeHint(const QStyleOptionViewItem& option,

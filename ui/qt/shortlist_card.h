@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstddef>
-
 #include <QFont>
 #include <QImage>
 #include <QPalette>
@@ -10,6 +8,7 @@
 #include <QStyledItemDelegate>
 
 #include "core/shortlist.h"
+#include "ui/qt/shortlist_model.h"
 
 class QPainter;
 
@@ -27,8 +26,8 @@ class ShortlistCard {
   explicit ShortlistCard(const QFont& font);
 
   [[nodiscard]] QSize size() const;
-  void draw(QPainter& painter, QPoint topLeft, const Shortlist& list, std::size_t place,
-            const QPalette& palette, bool current) const;
+  void draw(QPainter& painter, QPoint topLeft, const ShortlistRow& row, const QPalette& palette,
+            bool current) const;
 
  private:
   QFont font_;
@@ -39,19 +38,15 @@ class ShortlistCard {
   int picture_;
 };
 
-// Draws each row of a shortlist's model as its card.
+// Draws each row of a ShortlistModel as its card.
 class ShortlistCardDelegate final : public QStyledItemDelegate {
  public:
-  ShortlistCardDelegate(const Shortlist& list, QObject* parent)
-      : QStyledItemDelegate(parent), list_(list) {}
+  using QStyledItemDelegate::QStyledItemDelegate;
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
   [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
                                const QModelIndex& index) const override;
-
- private:
-  const Shortlist& list_;
 };
 
 }  // namespace quendrel

@@ -6,20 +6,15 @@
 
 namespace quendrel {
 
-int ShortlistModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(list_.size());
-}
-
-QVariant ShortlistModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || std::cmp_greater_equal(index.row(), list_.size())) {
-    return {};
-  }
-  const auto place = static_cast<std::size_t>(index.row());
+QVariant ShortlistModel::value(const Shortlist& list, std::size_t place, int /*column*/,
+                               int role) const {
   switch (role) {
     case Qt::DisplayRole:
-      return ToQString(list_[place].given);
+      return ToQString(list[place].given);
     case Qt::AccessibleTextRole:
-      return ToQString(ShortlistSpeech(list_, place));
+      return ToQString(ShortlistSpeech(list, place));
+    case kCardRole:
+      return QVariant::fromValue(ShortlistRow{list.surname(), list[place]});
     default:
       return {};
   }

@@ -1,30 +1,32 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
 #include <QAbstractListModel>
 
 #include "core/shortlist.h"
+#include "ui/qt/list_model.h"
 
 namespace quendrel {
 
-// The shortlist as Qt's views read it: a row per name, which a screen reader hears whole.
-class ShortlistModel final : public QAbstractListModel {
+// What a card shows of a kept name: the name, and the surname it is read with.
+struct ShortlistRow {
+  std::string surname;
+  ShortlistedName name;
+};
+
+// The shortlist as Qt's views read it: a row per name, which a screen reader hears whole, and
+// which gives its card a ShortlistRow by kCardRole.
+class ShortlistModel final : public ListModel<QAbstractListModel, Shortlist> {
  public:
-  ShortlistModel(Shortlist& list, QObject* parent) : QAbstractListModel(parent), list_(list) {}
+  static constexpr int kCardRole = Qt::UserRole;
 
-  // `change` alters the list while the views wait.
-  template <typename Change>
-  void change(Change&& alter) {
-    beginResetModel();
-    alter(list_);
-    endResetModel();
-  }
-
-  [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
-  [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+  ShortlistModel(Shortlist& list, QObject* parent) : ListModel(&list, parent) {}
 
  private:
-  Shortlist& list_;
+  [[nodiscard]] QVariant value(const Shortlist& list, std::size_t place, int column,
+                               int role) const override;
 };
 
 }  // namespace quendrel

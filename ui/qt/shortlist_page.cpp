@@ -86,7 +86,7 @@ void ShortlistPage::createControls() {
 
   model_ = new ShortlistModel(list_, this);
   view_->setModel(model_);
-  view_->setItemDelegate(new ShortlistCardDelegate(list_, view_));
+  view_->setItemDelegate(new ShortlistCardDelegate(view_));
   view_->setAccessibleName(QStringLiteral("残した候補"));
   view_->setFlow(QListView::LeftToRight);
   view_->setWrapping(false);
@@ -131,17 +131,17 @@ void ShortlistPage::createControls() {
   AddKey(*view_, QKeySequence(Qt::CTRL | Qt::Key_Right), [this] { moveCurrent(1); });
 }
 
-void ShortlistPage::setSurname(const std::string& surname) {
-  const int place = current();
-  model_->change([&surname](Shortlist& list) { list.setSurname(surname); });
-  setCurrent(place);
+void ShortlistPage::setSurname(const std::string& surname, const NameCounts& counts) {
+  model_->update([&](Shortlist& list) { list.setSurname(surname, counts); });
 }
 
 void ShortlistPage::add(const std::string& given, const std::string& reading, QWidget& announcer) {
-  std::optional<std::size_t> place;
-  model_->change([&](Shortlist& list) { place = list.add(given, reading); });
+  const std::optional<std::size_t> place = list_.placeFor(given);
   if (!place) {
     return;
+  }
+  if (*place == list_.size()) {
+    model_->insert(static_cast<int>(*place), [&](Shortlist& list) { list.add(given, reading); });
   }
   setCurrent(static_cast<int>(*place));
   showState();
@@ -168,7 +168,7 @@ void ShortlistPage::removeCurrent() {
     return;
   }
   const std::string given = list_[static_cast<std::size_t>(place)].given;
-  model_->change([place](Shortlist& list) { list.remove(static_cast<std::size_t>(place)); });
+  model_->remove(place, [place](Shortlist& list) { list.remove(static_cast<std::size_t>(place)); });
   setCurrent(place);
   showState();
   Announce(*view_, RemovedAnnouncement(given, list_.size()));
@@ -180,7 +180,7 @@ void ShortlistPage::moveCurrent(int by) {
   if (from < 0 || to < 0 || std::cmp_greater_equal(to, list_.size())) {
     return;
   }
-  model_->change([from, to](Shortlist& list) {
+  model_->move(from, to, [from, to](Shortlist& list) {
     list.move(static_cast<std::size_t>(from), static_cast<std::size_t>(to));
   });
   setCurrent(to);

@@ -27,7 +27,7 @@ class ShortlistPage final : public QWidget {
 
   ShortlistPage(Appraise appraise, CurrentGiven currentGiven, QWidget* parent);
 
-  void setSurname(const std::string& surname);
+  void setSurname(const std::string& surname, const NameCounts& counts);
   // Keeps a name, or finds it kept, and says so through `announcer`.
   void add(const std::string& given, const std::string& reading, QWidget& announcer);
 

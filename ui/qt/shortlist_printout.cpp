@@ -30,15 +30,6 @@ constexpr qreal kPictureMillimetres = 7;
 constexpr std::array<qreal, kShortlistColumns.size() - 1> kWidths = {
     0.11, 0.13, 0.09, 0.05, 0.05, 0.05, 0.05, 0.05, 0.14, 0.14, 0.14};
 
-bool IsTheme(ShortlistColumn column) {
-  return column >= ShortlistColumn::Future && column <= ShortlistColumn::Relations;
-}
-
-AppraisalTheme ThemeOf(ShortlistColumn column) {
-  return static_cast<AppraisalTheme>(static_cast<int>(column) -
-                                     static_cast<int>(ShortlistColumn::Future));
-}
-
 QFont Font(qreal points, bool bold = false) {
   QFont font{FontFor({}).family()};
   font.setPointSizeF(points);
@@ -116,13 +107,13 @@ class Printout {
       const QRect rect = cell(k, height);
       painter_.fillRect(rect, QColor(230, 230, 230));
       painter_.drawRect(rect);
-      text(rect, ToQString(kShortlistColumns.at(k).header), Qt::AlignCenter);
+      text(rect, ToQString(HeaderOf(kShortlistColumns.at(k))), Qt::AlignCenter);
     }
     top_ += height;
   }
 
   void row(const ShortlistedName& name) {
-    const QString remark = ToQString(ShortlistCell(name, ShortlistColumn::Remark));
+    const QString remark = ToQString(ShortlistCell(name, ShortlistField::Remark));
     const QRect whole{area_.left(), 0, area_.width(), 0};
     painter_.setFont(small_);
     const int remarkHeight =
@@ -138,12 +129,12 @@ class Printout {
     for (std::size_t k = 0; k < columns_.size(); ++k) {
       const QRect rect = cell(k, rowHeight_);
       painter_.drawRect(rect);
-      const ShortlistColumn column = kShortlistColumns.at(k).column;
+      const ShortlistColumn column = kShortlistColumns.at(k);
       if (IsTheme(column)) {
-        themeCell(rect, name, ThemeOf(column));
+        themeCell(rect, name, ThemeOf(std::get<ReadingField>(column)));
       } else {
         const Qt::Alignment side =
-            column >= ShortlistColumn::Tenkaku ? Qt::AlignRight : Qt::AlignLeft;
+            std::holds_alternative<ReadingField>(column) ? Qt::AlignRight : Qt::AlignLeft;
         text(rect, ToQString(ShortlistCell(name, column)), side | Qt::AlignVCenter);
       }
     }
@@ -158,7 +149,7 @@ class Printout {
   void themeCell(const QRect& rect, const ShortlistedName& name, AppraisalTheme theme) {
     const auto& fortune = name.appraisal.theme(theme);
     if (!fortune) {
-      text(rect, QStringLiteral("なし"));
+      text(rect, ToQString(kNoFortune));
       return;
     }
     const int side = static_cast<int>(std::lround(kPictureMillimetres * millimetre_));

@@ -10,38 +10,32 @@ namespace quendrel {
 namespace {
 
 PatternColumn ColumnAt(int section) {
-  return kPatternColumns.at(static_cast<std::size_t>(section)).column;
+  return kPatternColumns.at(static_cast<std::size_t>(section));
 }
 
 bool IsText(PatternColumn column) {
-  return column == PatternColumn::Strokes ||
-         (column >= PatternColumn::Future && column <= PatternColumn::Relations);
+  return column == PatternColumn{PatternField::Strokes} || IsTheme(column);
 }
 
 }  // namespace
-
-int StrokePatternModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(patterns_.size());
-}
 
 int StrokePatternModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(kPatternColumns.size());
 }
 
-QVariant StrokePatternModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || std::cmp_greater_equal(index.row(), patterns_.size())) {
-    return {};
-  }
-  const auto row = static_cast<std::size_t>(index.row());
-  const PatternColumn column = ColumnAt(index.column());
+QVariant StrokePatternModel::value(const StrokePatterns& patterns, std::size_t row, int column,
+                                   int role) const {
+  const PatternColumn shown = ColumnAt(column);
   switch (role) {
     case Qt::DisplayRole:
-      return ToQString(PatternCell(patterns_, row, column));
+      return ToQString(PatternCell(patterns, row, shown));
     case Qt::AccessibleTextRole:
-      return ToQString(PatternCellHeard(patterns_, row, column));
+      return ToQString(PatternCellHeard(patterns, row, shown));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignVCenter |
-                                 (IsText(column) ? Qt::AlignLeft : Qt::AlignRight));
+                                 (IsText(shown) ? Qt::AlignLeft : Qt::AlignRight));
+    case kIdentityRole:
+      return ToQString(PatternCell(patterns, row, PatternField::Strokes));
     default:
       return {};
   }
@@ -51,7 +45,7 @@ QVariant StrokePatternModel::headerData(int section, Qt::Orientation orientation
   if (orientation == Qt::Horizontal && section >= 0 &&
       std::cmp_less(section, kPatternColumns.size()) &&
       (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
-    return ToQString(kPatternColumns.at(static_cast<std::size_t>(section)).header);
+    return ToQString(HeaderOf(ColumnAt(section)));
   }
   return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -4,32 +4,23 @@
 #include <QAbstractTableModel>
 
 #include "core/stroke_patterns.h"
+#include "ui/qt/list_model.h"
 
 namespace quendrel {
 
 // The patterns of counts as Qt's views read them: a row per pattern, a column per
-// kPatternColumns entry, in rank order.
-class StrokePatternModel final : public QAbstractTableModel {
+// kPatternColumns entry, in rank order; a row's identity is its pattern's counts, as shown.
+class StrokePatternModel final : public ListModel<QAbstractTableModel, StrokePatterns> {
  public:
-  StrokePatternModel(StrokePatterns& patterns, QObject* parent)
-      : QAbstractTableModel(parent), patterns_(patterns) {}
+  StrokePatternModel(StrokePatterns& patterns, QObject* parent) : ListModel(&patterns, parent) {}
 
-  // `change` alters the patterns while the views wait.
-  template <typename Change>
-  void change(Change&& alter) {
-    beginResetModel();
-    alter(patterns_);
-    endResetModel();
-  }
-
-  [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
   [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
-  [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
   [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                     int role) const override;
 
  private:
-  StrokePatterns& patterns_;
+  [[nodiscard]] QVariant value(const StrokePatterns& patterns, std::size_t row, int column,
+                               int role) const override;
 };
 
 }  // namespace quendrel

@@ -106,10 +106,15 @@ void StrokePatternsPage::createControls() {
 
   const auto filter = [this] {
     const PatternFilter chosen{length_->currentIndex(), ToUtf8(containing_->text())};
-    change([&chosen](StrokePatterns& patterns) { patterns.setFilter(chosen); });
+    model_->reset([&chosen](StrokePatterns& patterns) { patterns.setFilter(chosen); });
   };
   connect(length_, &QComboBox::currentIndexChanged, this, filter);
   connect(containing_, &QLineEdit::textChanged, this, filter);
+  connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+    count_->setText(ToQString(MatchCount(patterns_.size())));
+    FitColumns(*table_);
+    showPattern();
+  });
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this] { showPattern(); });
   connect(keepButton_, &QPushButton::clicked, this, [this] { keep_(composed(), *keepButton_); });
@@ -117,21 +122,11 @@ void StrokePatternsPage::createControls() {
 }
 
 void StrokePatternsPage::setSurname(const NameCounts& surname) {
-  change([&surname](StrokePatterns& patterns) { patterns.setSurname(surname); });
+  model_->reset([&surname](StrokePatterns& patterns) { patterns.setSurname(surname); });
 }
 
 void StrokePatternsPage::countNames(const NameDictionary& dictionary) {
-  change([&dictionary](StrokePatterns& patterns) { patterns.countNames(dictionary); });
-}
-
-void StrokePatternsPage::change(const std::function<void(StrokePatterns&)>& alter) {
-  model_->change(alter);
-  count_->setText(ToQString(MatchCount(patterns_.size())));
-  if (patterns_.size() != 0) {
-    table_->selectRow(0);
-  }
-  FitColumns(*table_);
-  showPattern();
+  model_->reset([&dictionary](StrokePatterns& patterns) { patterns.countNames(dictionary); });
 }
 
 void StrokePatternsPage::showPattern() {

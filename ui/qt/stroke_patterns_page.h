@@ -43,7 +43,6 @@ class StrokePatternsPage final : public QWidget {
 
  private:
   void createControls();
-  void change(const std::function<void(StrokePatterns&)>& alter);
   void showPattern();
   void showComposed();
 

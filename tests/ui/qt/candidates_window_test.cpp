@@ -5,10 +5,13 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
+#include <QAbstractItemModelTester>
 #include <QAction>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -144,17 +147,15 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
     window_.appraise("鈴木", list[k].given);
     const auto shown = [this](ElementId id) { return window_.model().text(id); };
     for (std::size_t g = 0; g < kGridLabels.size(); ++g) {
-      const auto column = static_cast<ShortlistColumn>(static_cast<int>(ShortlistColumn::Tenkaku) +
-                                                       static_cast<int>(g));
-      EXPECT_EQ(ShortlistCell(list[k], column), shown(kGridLabels.at(g))) << k;
+      EXPECT_EQ(ShortlistCell(list[k], kReadingFields.at(g)), shown(kGridLabels.at(g))) << k;
     }
     for (const AppraisalTheme theme : kAppraisalThemes) {
       EXPECT_EQ(ShortlistTrendLine(list[k], theme),
                 shown(kTrendLabels.at(static_cast<std::size_t>(theme))))
           << k;
     }
-    EXPECT_EQ(ShortlistCell(list[k], ShortlistColumn::Remark), shown(Label21)) << k;
-    EXPECT_EQ(ShortlistCell(list[k], ShortlistColumn::Strokes).substr(0, shown(Text6).size()),
+    EXPECT_EQ(ShortlistCell(list[k], ShortlistField::Remark), shown(Label21)) << k;
+    EXPECT_EQ(ShortlistCell(list[k], ShortlistField::Strokes).substr(0, shown(Text6).size()),
               shown(Text6))
         << k;
   }
@@ -167,10 +168,96 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   EXPECT_EQ(list[0].given, composed);
 }
 
+// After a new order, surname or filter the name the user chose stays chosen while it is listed,
+// else the first row is, and stays the first; the chosen pattern stays through a new surname.
+TEST_F(CandidatesWindowTest, KeepsTheChosenRowThroughEveryNewList) {
+  CandidatesWindow& candidates = open();
+  ASSERT_TRUE(QTest::qWaitFor([&candidates] { return candidates.loaded(); }));
+  QTableView& table = *candidates.table();
+  candidates.findChild<QRadioButton*>(QStringLiteral("女の子"))->click();
+  table.selectRow(1);
+  QTableView& patterns = *candidates.patterns()->table();
+  patterns.selectRow(2);
+  const QString pattern = patterns.currentIndex().siblingAtColumn(1).data().toString();
+  struct Change {
+    std::function<void()> make;
+    QString chosen;
+  };
+  const std::array<Change, 5> changes = {{
+      {[&table] { table.sortByColumn(1, Qt::DescendingOrder); }, QStringLiteral("蒼")},
+      {[&candidates] {
+         candidates.findChild<QLineEdit*>(QStringLiteral("姓"))->setText(QStringLiteral("鈴木"));
+       },
+       QStringLiteral("蒼")},
+      {[&candidates] { candidates.findChild<QRadioButton*>(QStringLiteral("男の子"))->click(); },
+       QStringLiteral("蒼")},  // given to either
+      {[&candidates] {
+         candidates.pages()->widget(0)->findChild<QComboBox*>()->setCurrentIndex(2);
+       },
+       {}},  // 2文字
+      {[&table] { table.sortByColumn(1, Qt::AscendingOrder); }, {}},
+  }};
+  for (const Change& change : changes) {
+    change.make();
+    const QModelIndex current = table.currentIndex();
+    EXPECT_EQ(current.siblingAtColumn(1).data().toString(),
+              change.chosen.isEmpty() ? cell(candidates, 0, 1) : change.chosen);
+    EXPECT_TRUE(change.chosen.isEmpty() ? current.row() == 0 : current.row() != 0);
+  }
+  EXPECT_NE(patterns.currentIndex().row(), 0);
+  EXPECT_EQ(patterns.currentIndex().siblingAtColumn(1).data().toString(), pattern);
+}
+
+// A name kept, moved, read with a new surname or removed says which rows it changed and leaves
+// them current, without making the list anew.
+TEST_F(CandidatesWindowTest, TellsTheShortlistsViewsWhichRowsChanged) {
+  ShortlistPage page{{}, [] { return std::string{}; }, nullptr};
+  QAbstractItemModel& model = *page.view()->model();
+  const QAbstractItemModelTester tester{&model,
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal};
+  std::string told;
+  const auto tell = [&told](std::string what, int row) {
+    told += what.append(" ").append(std::to_string(row)).append(";");
+  };
+  QObject::connect(&model, &QAbstractItemModel::rowsInserted, &model,
+                   [&tell](const QModelIndex&, int row) { tell("inserted", row); });
+  QObject::connect(&model, &QAbstractItemModel::rowsRemoved, &model,
+                   [&tell](const QModelIndex&, int row) { tell("removed", row); });
+  QObject::connect(&model, &QAbstractItemModel::rowsMoved, &model,
+                   [&tell](const QModelIndex&, int row, int, const QModelIndex&, int before) {
+                     tell("moved " + std::to_string(row) + " before", before);
+                   });
+  QObject::connect(
+      &model, &QAbstractItemModel::dataChanged, &model,
+      [&tell](const QModelIndex&, const QModelIndex& last) { tell("changed to", last.row()); });
+  QObject::connect(&model, &QAbstractItemModel::modelReset, &model, [&tell] { tell("reset", 0); });
+  struct Step {
+    std::function<void()> take;
+    std::string told;
+    std::string current;
+  };
+  const std::array<Step, 6> steps = {{
+      {[&page] { page.add("陽葵", {}, page); }, "inserted 0;", "陽葵"},
+      {[&page] { page.add("凛", {}, page); }, "inserted 1;", "凛"},
+      {[&page] { page.add("陽葵", {}, page); }, "", "陽葵"},  // kept once
+      {[&page] { button(page, QStringLiteral("後ろへ(&B)")).click(); }, "moved 0 before 2;",
+       "陽葵"},
+      {[&page] { page.setSurname("佐藤", CountNameStrokes(SplitName("佐藤"))); }, "changed to 1;",
+       "陽葵"},
+      {[&page] { button(page, QStringLiteral("外す(&D)")).click(); }, "removed 1;", "凛"},
+  }};
+  for (const Step& step : steps) {
+    told.clear();
+    step.take();
+    EXPECT_EQ(told, step.told) << step.current;
+    EXPECT_EQ(ToUtf8(page.view()->currentIndex().data().toString()), step.current);
+  }
+}
+
 // Three names fit one page; sixty, at about twenty a page, run over three or more.
 TEST_F(CandidatesWindowTest, PrintsTheShortlistOnA4Pages) {
   Shortlist list;
-  list.setSurname("佐藤");
+  list.setSurname("佐藤", CountNameStrokes(SplitName("佐藤")));
   const std::array<std::string_view, 3> given = {"陽葵", "凛", "蓮"};
   for (const std::string_view name : given) {
     list.add(name);
