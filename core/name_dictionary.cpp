@@ -33,6 +33,13 @@ Sexes EstimatedSexes(std::string_view written, const ReadingRecord& reading) {
   return kBoy | kGirl;
 }
 
+// A cost past the largest that a reading can keep is kept as the largest.
+std::uint16_t Cost(const ReadingRecord& reading) {
+  return reading.familiarity
+             ? static_cast<std::uint16_t>(std::min<int>(*reading.familiarity, kUnfamiliar - 1))
+             : kUnfamiliar;
+}
+
 void AddFamiliarity(NameRecord& record) {
   for (ReadingRecord& reading : record.readings) {
     reading.familiarity = FamiliarityCost(record.written, reading.kana);
@@ -159,9 +166,7 @@ NameDictionary::NameDictionary(std::vector<NameRecord> records, const std::stop_
     const std::size_t first = readings_.size();
     for (const ReadingRecord& reading : name.record->readings | std::views::filter(Listed)) {
       readings_.push_back({keep(reading.kana), reading.sexes,
-                           EstimatedSexes(name.record->written, reading),
-                           static_cast<std::uint16_t>(std::min(
-                               reading.familiarity.value_or(kUnfamiliar), kUnfamiliar - 1))});
+                           EstimatedSexes(name.record->written, reading), Cost(reading)});
     }
     names_.push_back({keep(name.record->written), name.counts, name.length, name.nameCharactersOnly,
                       std::span{readings_}.subspan(first, readings_.size() - first)});

@@ -93,7 +93,7 @@ std::int32_t TotalStrokes(const NameCounts& counts) {
 
 // A candidate's value in a column; a better trend has the larger score.
 std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, CandidateOrder order,
-                         SexChoice sex) {
+                         SexChoice sex, std::uint16_t familiarity) {
   const auto theme = [&c](AppraisalTheme t) {
     return c.score.themes.at(static_cast<std::size_t>(t));
   };
@@ -102,6 +102,8 @@ std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, C
       return TotalStrokes(dictionary[c.name].counts);
     case CandidateOrder::Sex:
       return SexesFor(dictionary[c.name], sex);
+    case CandidateOrder::Familiarity:
+      return familiarity;
     case CandidateOrder::Tenkaku:
       return c.grids.Tenkaku;
     case CandidateOrder::Jinkaku:
@@ -126,8 +128,9 @@ std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, C
   return static_cast<std::int32_t>(c.rank);
 }
 
-// A list is ordered by sorting integers: a key of 40 bits, given in parts from the most
-// significant, above the name's index, which the dictionary keeps below 2^24.
+// A list is ordered by sorting integers: a key of up to 40 bits, given in parts from the most
+// significant, above a name's index or its place in kana order, which the dictionary keeps below
+// 2^24.
 constexpr unsigned kIndexBits = 24;
 static_assert(kMostNames == std::size_t{1} << kIndexBits);
 constexpr std::uint64_t kIndexMask = (std::uint64_t{1} << kIndexBits) - 1;
@@ -152,6 +155,34 @@ KeyPart Worse(std::int8_t score) {
 
 KeyPart Place(std::uint32_t place) {
   return {place, kIndexBits};
+}
+
+KeyPart Familiar(std::uint16_t cost) {
+  return {cost, 16};
+}
+
+// A name's rank key above its place in kana order, which is as unique as its index.
+std::uint64_t RankKey(const ReadingScore& s, std::uint16_t familiarity, std::uint32_t kanaPlace,
+                      Ranking ranking) {
+  if (ranking == Ranking::Fortune) {
+    return PackKey({Worse(s.score), Worse(s.personality), Familiar(familiarity)}, kanaPlace);
+  }
+  const bool promising =
+      std::ranges::all_of(s.themes, [](std::int8_t trend) { return trend >= 0; });
+  if (promising) {
+    return PackKey({{0, 1}, Familiar(familiarity), Worse(s.score), Worse(s.personality)},
+                   kanaPlace);
+  }
+  return PackKey({{1, 1}, Worse(s.score), Worse(s.personality), Familiar(familiarity)}, kanaPlace);
+}
+
+// The cost of a name's most familiar reading for the chosen sex.
+std::uint16_t FamiliarityFor(const NameDictionary::Name& name, SexChoice sex) {
+  std::uint16_t best = kUnfamiliar;
+  for (const GivenNameReading& reading : name.readings) {
+    best = ForSex(reading, sex) ? std::min(best, reading.familiarity) : best;
+  }
+  return best;
 }
 
 KeyPart Ascending(std::int32_t value, bool ascending) {
@@ -247,25 +278,36 @@ void CandidateList::setFilter(const CandidateFilter& filter) {
   }
 }
 
+void CandidateList::setRanking(Ranking ranking) {
+  ranking_ = ranking;
+  rank();
+}
+
 void CandidateList::setOrder(CandidateOrder order, bool ascending) {
   order_ = order;
   ascending_ = ascending;
   this->order();
 }
 
-// Each name's sort key and its index share one 64-bit word, so that ranking is a sort of integers.
+// Each name's sort key and its place in kana order share one 64-bit word, so that ranking is a
+// sort of integers.
 void CandidateList::rank() {
   const auto kana = dictionary_.kanaRanks(SexesOf(filter_.sex));
+  std::vector<std::uint32_t> byKana(kana.size());
+  familiarity_.resize(dictionary_.size());
+  for (std::uint32_t name = 0; name < dictionary_.size(); ++name) {
+    byKana[kana[name]] = name;
+    familiarity_[name] = FamiliarityFor(dictionary_[name], filter_.sex);
+  }
   std::vector<std::uint64_t> keys;
   keys.reserve(read_.size());
   for (const Candidate& c : read_) {
-    keys.push_back(
-        PackKey({Worse(c.score.score), Worse(c.score.personality), Place(kana[c.name])}, c.name));
+    keys.push_back(RankKey(c.score, familiarity_[c.name], kana[c.name], ranking_));
   }
   std::ranges::sort(keys);
   byRank_.resize(keys.size());
   for (std::uint32_t place = 0; place < keys.size(); ++place) {
-    byRank_[place] = IndexOf(keys[place]);
+    byRank_[place] = byKana[IndexOf(keys[place])];
     read_[byRank_[place]].rank = place;
   }
   order();
@@ -298,9 +340,10 @@ void CandidateList::order() {
   std::vector<std::uint64_t> keys;
   keys.reserve(read_.size());
   for (const Candidate& c : read_) {
-    const std::int32_t value = order_ == CandidateOrder::Reading
-                                   ? static_cast<std::int32_t>(kana[c.name])
-                                   : ColumnValue(c, dictionary_, order_, filter_.sex);
+    const std::int32_t value =
+        order_ == CandidateOrder::Reading
+            ? static_cast<std::int32_t>(kana[c.name])
+            : ColumnValue(c, dictionary_, order_, filter_.sex, familiarity_[c.name]);
     keys.push_back(PackKey({Ascending(value, ascending_), Place(c.rank)}, c.name));
   }
   std::ranges::sort(keys);

@@ -51,12 +51,19 @@ struct CandidateFilter {
 std::string ReadingsFor(const NameDictionary::Name& name, SexChoice sex);
 Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex);
 
+// The two rankings: おすすめ puts first the names whose three rows all rise or hold (no fall,
+// every number with a fortune), the most familiar first, then the others as 運勢順 does; 運勢順
+// ranks by the three rows' score, then by 人格's trend, then by familiarity. The first reading for
+// the chosen sex in kana order breaks the ties that remain.
+enum class Ranking : std::uint8_t { Recommended, Fortune };
+
 // What a list can be ordered by: its rank, or a column.
 enum class CandidateOrder : std::uint8_t {
   Rank,
   Written,
   Reading,
   Sex,
+  Familiarity,
   Strokes,
   Tenkaku,
   Jinkaku,
@@ -68,10 +75,9 @@ enum class CandidateOrder : std::uint8_t {
   Relations,
 };
 
-// The candidates for one surname as a list shows them. Ranked best first: by score, then by the
-// trend of 人格's number, then by the first reading for the chosen sex in kana order. Another
-// order sorts by its column, the rank breaking ties; ascending puts the smallest value first,
-// for Rank the best and for the fortunes the worst.
+// The candidates for one surname as a list shows them, ranked best first by the chosen Ranking.
+// Another order sorts by its column, the rank breaking ties; ascending puts the smallest value
+// first, for Rank the best, for Familiarity the most familiar and for the fortunes the worst.
 class CandidateList {
  public:
   // The dictionary stays as it is for as long as the list lives.
@@ -80,8 +86,15 @@ class CandidateList {
   void setSurname(const NameCounts& surname);
   void setFilter(const CandidateFilter& filter);
   void setOrder(CandidateOrder order, bool ascending);
+  void setRanking(Ranking ranking);
 
   [[nodiscard]] const CandidateFilter& filter() const { return filter_; }
+  [[nodiscard]] Ranking ranking() const { return ranking_; }
+  // The familiarity source's cost of a row's most familiar reading for the chosen sex, or
+  // kUnfamiliar.
+  [[nodiscard]] std::uint16_t familiarity(std::size_t row) const {
+    return familiarity_[shown_[row]];
+  }
   [[nodiscard]] std::size_t size() const { return shown_.size(); }
   [[nodiscard]] const Candidate& operator[](std::size_t row) const { return read_[shown_[row]]; }
   [[nodiscard]] const NameDictionary::Name& name(std::size_t row) const {
@@ -96,13 +109,15 @@ class CandidateList {
   void show();
 
   const NameDictionary& dictionary_;
-  std::vector<std::uint8_t> traits_;    // by name: what most filters ask, packed
-  std::vector<Candidate> read_;         // by name, for the surname
-  std::vector<std::uint32_t> ordered_;  // the names in the list's order
-  std::vector<std::uint32_t> shown_;    // those that pass the filter, in that order
-  std::vector<std::uint32_t> byRank_;   // the names in rank order
-  std::vector<std::uint32_t> places_;   // by name: its place among those that pass
+  std::vector<std::uint8_t> traits_;        // by name: what most filters ask, packed
+  std::vector<Candidate> read_;             // by name, for the surname
+  std::vector<std::uint32_t> ordered_;      // the names in the list's order
+  std::vector<std::uint32_t> shown_;        // those that pass the filter, in that order
+  std::vector<std::uint32_t> byRank_;       // the names in rank order
+  std::vector<std::uint32_t> places_;       // by name: its place among those that pass
+  std::vector<std::uint16_t> familiarity_;  // by name, for the chosen sex
   CandidateFilter filter_;
+  Ranking ranking_ = Ranking::Recommended;
   CandidateOrder order_ = CandidateOrder::Rank;
   bool ascending_ = true;
 };

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/candidate_texts.h"
 
+#include <optional>
+
+#include "core/name_familiarity.h"
+
 namespace quendrel {
 namespace {
 
@@ -8,12 +12,29 @@ constexpr std::string_view kSeparator = "・";
 
 // What a click on each of the list's own columns orders it by, in CandidateField's order; the
 // readings' orders follow Tenkaku in their own.
-constexpr std::array<CandidateOrder, 5> kOwnOrders = {CandidateOrder::Rank, CandidateOrder::Written,
-                                                      CandidateOrder::Reading, CandidateOrder::Sex,
-                                                      CandidateOrder::Strokes};
+constexpr std::array<CandidateOrder, 6> kOwnOrders = {
+    CandidateOrder::Rank, CandidateOrder::Written,     CandidateOrder::Reading,
+    CandidateOrder::Sex,  CandidateOrder::Familiarity, CandidateOrder::Strokes};
 static_assert(static_cast<std::size_t>(CandidateOrder::Relations) -
                   static_cast<std::size_t>(CandidateOrder::Tenkaku) + 1 ==
               kReadingFields.size());
+
+// How familiar the source finds a name, as the list shows it and as a listener hears it: ★★★ for
+// the commonest tenth of the names it knows, ☆ for a name it lacks.
+struct FamiliarityWords {
+  std::string_view shown, heard;
+};
+constexpr std::array<FamiliarityWords, 4> kFamiliarity = {{
+    {"☆", "資料にない名前"},
+    {"★", "まれな名前"},
+    {"★★", "よく見る名前"},
+    {"★★★", "とてもよく見る名前"},
+}};
+
+const FamiliarityWords& FamiliarityOf(std::uint16_t cost) {
+  return kFamiliarity.at(static_cast<std::size_t>(
+      FamiliarityLevel(cost == kUnfamiliar ? std::nullopt : std::optional<int>{cost})));
+}
 
 std::string_view SexWord(Sexes sexes) {
   if (sexes == kBoy) {
@@ -34,7 +55,8 @@ std::string CountsCell(const NameStrokes& counts, std::size_t length) {
 }
 
 std::string_view HeaderOf(CandidateField field) {
-  constexpr std::array<std::string_view, 5> kHeaders = {"順位", "名前", "よみ", "性別", "画数"};
+  constexpr std::array<std::string_view, 6> kHeaders = {"順位", "名前",   "よみ",
+                                                        "性別", "なじみ", "画数"};
   return kHeaders.at(static_cast<std::size_t>(field));
 }
 
@@ -60,6 +82,8 @@ std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateC
       return ReadingsFor(name, list.filter().sex);
     case CandidateField::Sex:
       return std::string{SexWord(SexesFor(name, list.filter().sex))};
+    case CandidateField::Familiarity:
+      return std::string{FamiliarityOf(list.familiarity(row)).shown};
     default:
       return CountsCell(name.counts.strokes, name.length);
   }
@@ -68,6 +92,10 @@ std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateC
 std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column) {
   if (const auto* field = std::get_if<ReadingField>(&column)) {
     return ReadingCellHeard(list[row].grids, *field);
+  }
+  if (column == CandidateColumn{CandidateField::Familiarity}) {
+    return std::string{HeaderOf(CandidateField::Familiarity)}.append(" ").append(
+        FamiliarityOf(list.familiarity(row)).heard);
   }
   return CandidateCell(list, row, column);
 }

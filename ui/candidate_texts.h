@@ -18,11 +18,11 @@ namespace quendrel {
 inline constexpr std::string_view kCandidatesMenuItem = "名前の候補(&N)…";
 
 // The list's own columns, before the readings, and all its columns.
-enum class CandidateField : std::uint8_t { Rank, Written, Reading, Sex, Strokes };
+enum class CandidateField : std::uint8_t { Rank, Written, Reading, Sex, Familiarity, Strokes };
 using CandidateColumn = ListColumn<CandidateField>;
 inline constexpr auto kCandidateColumns = AroundReadings(
     std::array{CandidateField::Rank, CandidateField::Written, CandidateField::Reading,
-               CandidateField::Sex, CandidateField::Strokes});
+               CandidateField::Sex, CandidateField::Familiarity, CandidateField::Strokes});
 
 std::string_view HeaderOf(CandidateField field);
 // What a click on a column's header orders the list by.
@@ -35,7 +35,8 @@ std::string CountsCell(const NameStrokes& counts, std::size_t length);
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column);
 
 // A cell as a screen reader hears it: a reading with its header first ("天格 25", "未来 躍進運
-// 急上昇"); a name, its readings and its counts are clear without.
+// 急上昇"), familiarity in words ("なじみ よく見る名前"); a name, its readings and its counts are
+// clear without.
 std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column);
 
 // A row as one line for a screen reader: "陽葵 ひまり 女の子 12・12 天格 … 未来 躍進運 急上昇 …".

@@ -34,9 +34,10 @@ TEST(CandidateTexts, ShowsARowAndSaysItAsOneLine) {
   ASSERT_EQ(list.size(), 1U);
   EXPECT_EQ(CandidateCell(list, 0, CandidateField::Rank), "1");
   EXPECT_EQ(CandidateCell(list, 0, CandidateField::Strokes), "12・12");
-  EXPECT_EQ(CandidateSpeech(list, 0),
-            "陽葵 ひなた・ひまり どちらも 12・12 天格 25 人格 30 地格 24 外格 19 総格 49 "
-            "未来 細糸運 現状維持 仕事 転落運 急下降 対人 細糸運 現状維持");
+  EXPECT_EQ(
+      CandidateSpeech(list, 0),
+      "陽葵 ひなた・ひまり どちらも なじみ 資料にない名前 12・12 天格 25 人格 30 地格 24 外格 19 総格 49 "
+      "未来 細糸運 現状維持 仕事 転落運 急下降 対人 細糸運 現状維持");
   list.setFilter({SexChoice::Either, 0, "", "麗鷹", true});  // 総格 68
   EXPECT_EQ(CandidateCell(list, 0, ReadingField::Future), "なし");
   EXPECT_EQ(CandidateCell(list, 0, CandidateField::Sex), "男の子");

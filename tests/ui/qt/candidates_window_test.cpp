@@ -91,26 +91,26 @@ TEST_F(CandidatesWindowTest, OpensFromTheMenuBeforeExit) {
   EXPECT_TRUE(candidates.isVisible());
 }
 
-// Columns: 順位, 名前, よみ, 性別, 画数, 天格, 人格, 地格, 外格, 総格, 未来, 仕事, 対人.
+// Columns: 順位, 名前, よみ, 性別, なじみ, 画数, 天格, 人格, 地格, 外格, 総格, 未来, 仕事, 対人.
 TEST_F(CandidatesWindowTest, CarriesARowToTheMainWindowWhichReadsItAlike) {
   CandidatesWindow& candidates = open();
   ASSERT_TRUE(QTest::qWaitFor([&candidates] { return candidates.loaded(); }));
   candidates.findChild<QRadioButton*>(QStringLiteral("女の子"))->click();
   EXPECT_EQ(cell(candidates, 0, 1), QStringLiteral("さくら"));
-  EXPECT_EQ(cell(candidates, 1, 1), QStringLiteral("蒼"));
-  EXPECT_EQ(cell(candidates, 2, 1), QStringLiteral("紬"));  // 翠 すい is estimated a boy's
+  EXPECT_EQ(cell(candidates, 1, 1), QStringLiteral("凛"));  // more familiar than 蒼 and 紬
+  EXPECT_EQ(cell(candidates, 2, 1), QStringLiteral("蒼"));  // 翠 すい is estimated a boy's
   EXPECT_EQ(candidates.findChild<QLabel*>(QStringLiteral("count"))->text(), QStringLiteral("5件"));
 
   QTableView& table = *candidates.table();
   table.setFocus();
   table.selectRow(1);
   QTest::keyClick(&table, Qt::Key_Return);
-  EXPECT_EQ(window_.model().text(Text2), "蒼");
+  EXPECT_EQ(window_.model().text(Text2), "凛");
   for (int k = 0; k < 5; ++k) {  // 天格 to 総格
-    EXPECT_EQ(ToQString(window_.model().text(kGridLabels[k])), cell(candidates, 1, 5 + k));
+    EXPECT_EQ(ToQString(window_.model().text(kGridLabels[k])), cell(candidates, 1, 6 + k));
   }
   for (int k = 0; k < 3; ++k) {  // 未来, 仕事, 対人: the fortune's name begins the trend line
-    const QString fortune = cell(candidates, 1, 10 + k).section(u' ', 0, 0);
+    const QString fortune = cell(candidates, 1, 11 + k).section(u' ', 0, 0);
     EXPECT_TRUE(ToQString(window_.model().text(kTrendLabels[k])).startsWith(fortune)) << k;
   }
 }
@@ -132,7 +132,7 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   button(patterns, QStringLiteral("候補に残す(&R)")).click();
   ShortlistPage& shortlist = *candidates.shortlist();
   candidates.pages()->setCurrentWidget(&shortlist);
-  test::TypeText(shortlist.findChild<QLineEdit*>(), QStringLiteral("凛"));
+  test::TypeText(shortlist.findChild<QLineEdit*>(), QStringLiteral("澪"));
   QTest::keyClick(shortlist.findChild<QLineEdit*>(), Qt::Key_Return);
   auto* surname = candidates.findChild<QLineEdit*>(QStringLiteral("姓"));
   surname->clear();
@@ -142,7 +142,7 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   ASSERT_EQ(list.size(), 3U);
   EXPECT_EQ(ToQString(list[0].given), listed);
   EXPECT_EQ(list[1].given, composed);
-  EXPECT_EQ(list[2].given, "凛");
+  EXPECT_EQ(list[2].given, "澪");
   for (std::size_t k = 0; k < list.size(); ++k) {
     window_.appraise("鈴木", list[k].given);
     const auto shown = [this](ElementId id) { return window_.model().text(id); };
@@ -175,7 +175,7 @@ TEST_F(CandidatesWindowTest, KeepsTheChosenRowThroughEveryNewList) {
   ASSERT_TRUE(QTest::qWaitFor([&candidates] { return candidates.loaded(); }));
   QTableView& table = *candidates.table();
   candidates.findChild<QRadioButton*>(QStringLiteral("女の子"))->click();
-  table.selectRow(1);
+  table.selectRow(2);
   QTableView& patterns = *candidates.patterns()->table();
   patterns.selectRow(2);
   const QString pattern = patterns.currentIndex().siblingAtColumn(1).data().toString();
