@@ -208,6 +208,14 @@ std::u16string ToUtf16(std::string_view utf8) {
   return {text.getBuffer(), static_cast<std::size_t>(text.length())};
 }
 
+std::uint64_t BytePrefix(std::string_view text) {
+  std::uint64_t prefix = 0;
+  for (std::size_t i = 0; i < sizeof prefix; ++i) {
+    prefix = (prefix << 8U) | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0U);
+  }
+  return prefix;
+}
+
 std::string FoldKana(std::string_view text) {
   constexpr char32_t kKanaDistance = U'ァ' - U'ぁ';
   std::u32string folded = CodePoints(text);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +32,10 @@ std::u16string ToUtf16(std::string_view utf8);
 // The form in which a character is compared with the stroke table: normalisation form C with its
 // variation selectors removed. Nothing else is folded: width, case and kana type stay as typed.
 std::u32string LookupForm(std::string_view character);
+
+// A text's first eight bytes as one number, in the text's byte order where neither holds a 0, so
+// that a sort compares integers and the texts themselves only where those agree.
+std::uint64_t BytePrefix(std::string_view text);
 
 // Katakana folded to hiragana, so that readings compare alike in either script.
 std::string FoldKana(std::string_view text);

@@ -14,6 +14,7 @@
 #endif
 
 #include "core/enamdict_reader.h"
+#include "core/name_parts.h"
 
 namespace quendrel {
 namespace {
@@ -64,17 +65,16 @@ Stamp StampOf(const fs::path& path) {
   return {fs::file_size(path, error), fs::last_write_time(path, error)};
 }
 
-// For the length of a load, glibc's large blocks are each mapped alone and given back whole.
-// glibc would raise its threshold for mapping a block alone each time such a block is freed, so
-// that after the load's passing buffers the dictionary's arrays came from the arenas, among the
-// holes those buffers leave: 20 MB more resident. Trimming waits for the end of the load, where
-// what is left in the arenas, the helper threads' too, goes back to the system at once, so that
-// the window costs what its list holds.
+// What a load leaves in glibc's arenas, the helper threads' too, goes back to the system when it
+// ends, so that the window costs what its list holds; trimming waits until then rather than
+// following every free. While the dictionary's own arrays are made, each large block is mapped
+// alone: glibc raises its threshold for that whenever such a block is freed, so that after the
+// reading's passing buffers the arrays would come from the arenas among the holes those buffers
+// leave, 20 MB more resident for as long as the list is shown.
 class LoadMemory {
  public:
   LoadMemory() {
 #ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, kGlibcThreshold);
     mallopt(M_TRIM_THRESHOLD, kNoTrimming);
 #endif
   }
@@ -89,22 +89,22 @@ class LoadMemory {
   LoadMemory(LoadMemory&&) = delete;
   LoadMemory& operator=(LoadMemory&&) = delete;
 
+  // Mapping every block alone is slow while many grow and shrink, as the reading's do.
+  static void MapLargeBlocksAlone() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, kGlibcThreshold);
+#endif
+  }
+
  private:
   static constexpr int kGlibcThreshold = 128 << 10;  // glibc's own first value of both
   static constexpr int kNoTrimming = 1 << 30;
 };
 
-}  // namespace
-
-DictionaryLoad LoadNameDictionary(std::istream& eucJp, std::size_t size,
-                                  const std::stop_token& stop, const LoadProgress& progress) {
-  const auto report = [&progress](int thousandths) {
-    if (progress) {
-      progress(thousandths);
-    }
-  };
-  const LoadMemory memory;
-  DictionaryLoad load;
+// The file's given names as records, with what the reading found, a block at a time.
+EnamdictReader::Records ReadRecords(std::istream& eucJp, std::size_t size,
+                                    const std::stop_token& stop,
+                                    const std::function<void(int)>& report, DictionaryLoad& load) {
   EnamdictReader reader;
   std::string block(kBlock, '\0');
   std::size_t read = 0;
@@ -129,10 +129,25 @@ DictionaryLoad LoadNameDictionary(std::istream& eucJp, std::size_t size,
     load.problem = LoadProblem::CutShort;
   }
   report(kRead);
-
-  EnamdictReader::Records records = reader.records(stop);
+  EnamdictReader::Records records = reader.records(stop, kNameLength);
   load.unreadable += records.unreadable;
   report(kGathered);
+  return records;
+}
+
+}  // namespace
+
+DictionaryLoad LoadNameDictionary(std::istream& eucJp, std::size_t size,
+                                  const std::stop_token& stop, const LoadProgress& progress) {
+  const std::function<void(int)> report = [&progress](int thousandths) {
+    if (progress) {
+      progress(thousandths);
+    }
+  };
+  const LoadMemory memory;
+  DictionaryLoad load;
+  EnamdictReader::Records records = ReadRecords(eucJp, size, stop, report, load);
+  LoadMemory::MapLargeBlocksAlone();
   load.names = NameDictionary{std::move(records.names), stop};
   if (stop.stop_requested()) {
     DictionaryLoad stopped;

@@ -11,6 +11,9 @@
 namespace quendrel {
 namespace {
 
+// No EUC-JP character takes more bytes: a JIS X 0212 kanji, 0x8F and two more.
+constexpr std::size_t kLongestEucJpCharacter = 3;
+
 // How many forms a helper gathers between two looks at the stop token.
 constexpr std::size_t kFormsBetweenStops = 4096;
 
@@ -24,7 +27,8 @@ void AddReading(NameRecord& name, std::string kana, Sexes sexes) {
 }
 
 // Each written form of a run of lines sorted by it, with the readings of all its lines.
-EnamdictReader::Records GatherForms(std::span<const RawLine> lines, const std::stop_token& stop) {
+EnamdictReader::Records GatherForms(std::span<const RawLine> lines, std::size_t longest,
+                                    const std::stop_token& stop) {
   EnamdictReader::Records gathered;
   std::size_t forms = 0;
   for (auto first = lines.begin(); first != lines.end();) {
@@ -33,6 +37,10 @@ EnamdictReader::Records GatherForms(std::span<const RawLine> lines, const std::s
     }
     const auto last = std::find_if(
         first, lines.end(), [&](const RawLine& line) { return line.written != first->written; });
+    if (first->written.size() > kLongestEucJpCharacter * longest) {
+      first = last;  // certainly longer: not decoded at all
+      continue;
+    }
     const std::optional<std::string> written = DecodeEucJp(first->written);
     if (!written) {
       gathered.unreadable += static_cast<std::size_t>(last - first);
@@ -129,25 +137,35 @@ void EnamdictReader::readLine(std::string_view line) {
 
 // Decoding is most of the work, so the forms are shared among the processors, each taking whole
 // forms.
-EnamdictReader::Records EnamdictReader::records(std::stop_token stop) const {
-  std::vector<RawLine> lines;
-  lines.reserve(offsets_.size());
+EnamdictReader::Records EnamdictReader::records(std::stop_token stop, std::size_t longest) const {
   const std::string_view kept = kept_;
-  for (const Offsets& o : offsets_) {
-    lines.push_back({kept.substr(o.begin, o.written), kept.substr(o.begin + o.written, o.reading),
-                     o.sexes, true});
+  const auto written = [&](const Offsets& o) { return kept.substr(o.begin, o.written); };
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
+  order.reserve(offsets_.size());
+  for (std::uint32_t line = 0; line < offsets_.size(); ++line) {
+    order.emplace_back(BytePrefix(written(offsets_[line])), line);
   }
   // The order of a form's lines does not matter: its readings are sorted once gathered.
-  std::ranges::sort(lines, {}, &RawLine::written);
+  std::ranges::sort(order, [&](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first
+                              : written(offsets_[a.second]) < written(offsets_[b.second]);
+  });
+  std::vector<RawLine> lines;
+  lines.reserve(offsets_.size());
+  for (const auto& [prefix, line] : order) {
+    const Offsets& o = offsets_[line];
+    lines.push_back({written(o), kept.substr(o.begin + o.written, o.reading), o.sexes, true});
+  }
   const std::vector<std::span<const RawLine>> runs = Runs(lines);
   std::vector<Records> parts(runs.size());
   {
     std::vector<std::jthread> helpers;
     for (std::size_t run = 1; run < runs.size(); ++run) {
-      helpers.emplace_back(
-          [&parts, &runs, &stop, run] { parts[run] = GatherForms(runs[run], stop); });
+      helpers.emplace_back([&parts, &runs, &stop, longest, run] {
+        parts[run] = GatherForms(runs[run], longest, stop);
+      });
     }
-    parts.front() = GatherForms(runs.front(), stop);
+    parts.front() = GatherForms(runs.front(), longest, stop);
   }
   Records all;
   if (stop.stop_requested()) {

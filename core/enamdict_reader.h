@@ -32,13 +32,14 @@ class EnamdictReader {
   [[nodiscard]] std::size_t unreadable() const { return unreadable_; }
   [[nodiscard]] std::size_t longLines() const { return longLines_; }
 
-  // Each written form once with the readings of all its lines. A form or reading that does not
-  // decode is counted as unreadable lines; none is returned once `stop` is asked for.
+  // Each written form of at most `longest` characters once, with the readings of all its lines.
+  // A form or reading that does not decode is counted as unreadable lines; none is returned once
+  // `stop` is asked for.
   struct Records {
     std::vector<NameRecord> names;
     std::size_t unreadable = 0;
   };
-  [[nodiscard]] Records records(std::stop_token stop) const;
+  [[nodiscard]] Records records(std::stop_token stop, std::size_t longest) const;
 
  private:
   void readLine(std::string_view line);

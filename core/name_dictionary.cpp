@@ -21,8 +21,8 @@ bool Listed(const ReadingRecord& reading) {
   return reading.sexes != 0 || reading.familiarity.has_value();
 }
 
-Sexes EstimatedSexes(std::string_view written, const ReadingRecord& reading) {
-  switch (EstimateSex(written, reading.kana, reading.sexes)) {
+Sexes BitsOf(SexEstimate estimate) {
+  switch (estimate) {
     case SexEstimate::Boy:
       return kBoy;
     case SexEstimate::Girl:
@@ -49,6 +49,8 @@ void AddFamiliarity(NameRecord& record) {
 // What the dictionary knows of a record beyond the record itself.
 struct Examined {
   const NameRecord* record = nullptr;
+  const std::string* first = nullptr;  // its first listed reading, which it is ordered by
+  std::uint64_t firstPrefix = 0;       // BytePrefix of that
   NameCounts counts;
   std::uint8_t length = 0;
   bool nameCharactersOnly = true;
@@ -58,12 +60,38 @@ struct Examined {
 // characters is no candidate, and one with a character that nothing counts is left out.
 enum class Verdict : std::uint8_t { Counted, TooLong, Uncounted };
 
-Verdict Examine(Examined& name) {
-  const std::vector<std::string> characters =
-      FirstCharacters(name.record->written, kNameLength + 1);
+// Four or more kanji or kana, none of which joins another, are too long without asking ICU where
+// each character ends: most of the records are full names of that kind.
+bool PlainlyTooLong(std::string_view written) {
+  std::size_t plain = 0;
+  for (const char32_t c : CodePoints(written)) {
+    const bool alone = (c >= U'\u3041' && c <= U'\u3096') || (c >= U'\u30A1' && c <= U'\u30FA') ||
+                       (c >= U'\u3400' && c <= U'\u4DBF') || (c >= U'\u4E00' && c <= U'\u9FFF');
+    if (!alone) {
+      return false;
+    }
+    ++plain;
+  }
+  return plain > kNameLength;
+}
+
+// The familiarity source is asked only of a form short enough to be listed, since most of the
+// records that no tag gives as a given name are full names.
+Verdict Examine(Examined& name, NameRecord& record) {
+  if (PlainlyTooLong(record.written)) {
+    return Verdict::TooLong;
+  }
+  const std::vector<std::string> characters = FirstCharacters(record.written, kNameLength + 1);
   if (characters.size() > kNameLength || characters.empty()) {
     return Verdict::TooLong;
   }
+  AddFamiliarity(record);
+  const auto first = std::ranges::find_if(record.readings, Listed);
+  if (first == record.readings.end()) {
+    return Verdict::TooLong;
+  }
+  name.first = &first->kana;
+  name.firstPrefix = BytePrefix(first->kana);
   name.length = static_cast<std::uint8_t>(characters.size());
   NameChars chars;
   std::ranges::copy(characters, chars.begin());
@@ -85,16 +113,20 @@ struct Counted {
 Counted CountRecords(std::span<NameRecord> records, const std::stop_token& stop) {
   constexpr std::size_t kBetweenStops = 4096;
   Counted counted;
+  // Room for every record at once: what no name takes is never touched, and the arrays are not
+  // copied as they grow.
+  counted.names.reserve(records.size());
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (i % kBetweenStops == 0 && stop.stop_requested()) {
       return {};
     }
-    Examined name{.record = &records[i], .counts = {}, .length = 0, .nameCharactersOnly = true};
-    AddFamiliarity(records[i]);
-    if (std::ranges::none_of(records[i].readings, Listed)) {
-      continue;
-    }
-    const Verdict verdict = Examine(name);
+    Examined name{.record = &records[i],
+                  .first = nullptr,
+                  .firstPrefix = 0,
+                  .counts = {},
+                  .length = 0,
+                  .nameCharactersOnly = true};
+    const Verdict verdict = Examine(name, records[i]);
     counted.uncounted += verdict == Verdict::Uncounted ? 1 : 0;
     if (verdict == Verdict::Counted) {
       counted.names.push_back(name);
@@ -118,16 +150,15 @@ Counted CountAll(std::span<NameRecord> records, const std::stop_token& stop) {
     }
   }
   Counted all;
+  all.names.reserve(records.size());
   for (Counted& part : counted) {
     all.uncounted += part.uncounted;
     std::ranges::move(part.names, std::back_inserter(all.names));
   }
   // By first listed reading, then by how they are written.
-  const auto first = [](const Examined& name) -> const std::string& {
-    return std::ranges::find_if(name.record->readings, Listed)->kana;
-  };
-  std::ranges::sort(all.names, [&first](const Examined& a, const Examined& b) {
-    return std::tie(first(a), a.record->written) < std::tie(first(b), b.record->written);
+  std::ranges::sort(all.names, [](const Examined& a, const Examined& b) {
+    return std::tie(a.firstPrefix, *a.first, a.record->written) <
+           std::tie(b.firstPrefix, *b.first, b.record->written);
   });
   return all;
 }
@@ -165,8 +196,10 @@ NameDictionary::NameDictionary(std::vector<NameRecord> records, const std::stop_
   for (const Examined& name : counted.names) {
     const std::size_t first = readings_.size();
     for (const ReadingRecord& reading : name.record->readings | std::views::filter(Listed)) {
+      const std::optional<SexVerdict> judged = JudgeSex(name.record->written, reading.kana);
       readings_.push_back({keep(reading.kana), reading.sexes,
-                           EstimatedSexes(name.record->written, reading), Cost(reading)});
+                           BitsOf(EstimateSex(judged, reading.sexes)),
+                           judged && judged->firm ? BitsOf(judged->sex) : Sexes{0}, Cost(reading)});
     }
     names_.push_back({keep(name.record->written), name.counts, name.length, name.nameCharactersOnly,
                       std::span{readings_}.subspan(first, readings_.size() - first)});
@@ -199,19 +232,26 @@ void NameDictionary::rankInKanaOrder(Sexes sexes) {
     return;
   }
   // A name with no reading for these sexes has none, and comes last.
-  std::vector<std::pair<std::optional<std::string_view>, std::uint32_t>> firsts;
+  struct First {
+    bool none;
+    std::uint64_t prefix;
+    std::string_view kana;
+    std::uint32_t name;
+  };
+  std::vector<First> firsts;
   firsts.reserve(names_.size());
   for (std::uint32_t name = 0; name < names_.size(); ++name) {
     const auto& readings = names_[name].readings;
     const auto found = std::ranges::find_if(
         readings, [sexes](const GivenNameReading& r) { return (r.estimate & sexes) != 0; });
-    firsts.emplace_back(found == readings.end() ? std::nullopt : std::optional{found->kana}, name);
+    const std::string_view kana = found == readings.end() ? std::string_view{} : found->kana;
+    firsts.push_back({found == readings.end(), BytePrefix(kana), kana, name});
   }
-  std::ranges::sort(firsts, [](const auto& a, const auto& b) {
-    return std::tuple{!a.first, a.first, a.second} < std::tuple{!b.first, b.first, b.second};
+  std::ranges::sort(firsts, [](const First& a, const First& b) {
+    return std::tie(a.none, a.prefix, a.kana, a.name) < std::tie(b.none, b.prefix, b.kana, b.name);
   });
   for (std::uint32_t place = 0; place < firsts.size(); ++place) {
-    ranks[firsts[place].second] = place;
+    ranks[firsts[place].name] = place;
   }
 }
 

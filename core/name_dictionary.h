@@ -19,6 +19,7 @@ struct GivenNameReading {
   std::string_view kana;
   Sexes sexes;                // as the dictionary records it
   Sexes estimate;             // whom it is given to, by EstimateSex: both where it is either's
+  Sexes firm;                 // the same where the rule is firm on its writing and reading alone
   std::uint16_t familiarity;  // the familiarity source's cost, kUnfamiliar where it lacks it
 };
 

@@ -185,6 +185,24 @@ std::uint16_t FamiliarityFor(const NameDictionary::Name& name, SexChoice sex) {
   return best;
 }
 
+// What a name ranks by for familiarity: the cost of its most familiar reading that the sex rule
+// firmly gives the chosen sex alone, then of one it firmly gives either, then of any other
+// reading for it, each tier after the last. The familiarity source does not tell a girl's 神 みわ
+// from a boy's 神 じん, nor a name from a word, and only the rule's firm verdicts outweigh the
+// dictionary's loose tags.
+std::uint16_t RankedFamiliarity(const NameDictionary::Name& name, SexChoice sex) {
+  constexpr std::uint32_t kTier = 1U << 14U;  // past every cost the source gives
+  std::uint32_t best = kUnfamiliar;
+  for (const GivenNameReading& reading : name.readings) {
+    if (ForSex(reading, sex) && reading.familiarity != kUnfamiliar) {
+      const bool firm = (reading.firm & SexesOf(sex)) != 0;
+      const bool alone = firm && (sex == SexChoice::Either || reading.firm == SexesOf(sex));
+      best = std::min(best, reading.familiarity + (alone ? 0 : firm ? kTier : 2 * kTier));
+    }
+  }
+  return static_cast<std::uint16_t>(std::min<std::uint32_t>(best, kUnfamiliar));
+}
+
 KeyPart Ascending(std::int32_t value, bool ascending) {
   constexpr std::int32_t kOffset = 1 << 15;
   constexpr std::uint32_t kTop = (std::uint32_t{1} << 16U) - 1;
@@ -302,7 +320,8 @@ void CandidateList::rank() {
   std::vector<std::uint64_t> keys;
   keys.reserve(read_.size());
   for (const Candidate& c : read_) {
-    keys.push_back(RankKey(c.score, familiarity_[c.name], kana[c.name], ranking_));
+    keys.push_back(RankKey(c.score, RankedFamiliarity(dictionary_[c.name], filter_.sex),
+                           kana[c.name], ranking_));
   }
   std::ranges::sort(keys);
   byRank_.resize(keys.size());

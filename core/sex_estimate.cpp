@@ -277,7 +277,10 @@ std::optional<SexVerdict> JudgeSex(std::string_view written, std::string_view ka
 }
 
 SexEstimate EstimateSex(std::string_view written, std::string_view kana, Sexes recorded) {
-  const std::optional<SexVerdict> verdict = JudgeSex(written, kana);
+  return EstimateSex(JudgeSex(written, kana), recorded);
+}
+
+SexEstimate EstimateSex(const std::optional<SexVerdict>& verdict, Sexes recorded) {
   if (verdict && verdict->firm) {
     return verdict->sex;
   }

@@ -31,6 +31,8 @@ std::optional<SexVerdict> JudgeSex(std::string_view written, std::string_view ka
 // The rule's verdict with the source's tags: where it says nothing or only leans, a tag of one sex
 // alone decides, and a tag of both, or none, leaves either.
 SexEstimate EstimateSex(std::string_view written, std::string_view kana, Sexes recorded);
+// The same from the rule's verdict, where it is at hand.
+SexEstimate EstimateSex(const std::optional<SexVerdict>& verdict, Sexes recorded);
 
 // The rule in one line, for the window.
 std::string_view SexRuleLine();

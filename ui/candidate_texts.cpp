@@ -122,11 +122,6 @@ std::string MatchCount(std::size_t count) {
   return grouped.append("件");
 }
 
-std::string_view RankingRule() {
-  return "並び順：未来・仕事・対人の運勢の合計（急上昇 +2、上昇 +1、現状維持 0、下降 −1、急下降 −2、"
-         "運勢なし −3）、同点は人格の運勢、次によみの五十音順";
-}
-
 std::string_view DictionaryCredit() {
   return "名前の出典：ENAMDICT（電子辞書研究開発グループ EDRDG、CC BY-SA 4.0）";
 }

@@ -45,8 +45,25 @@ std::string CandidateSpeech(const CandidateList& list, std::size_t row);
 // "1,234件".
 std::string MatchCount(std::size_t count);
 
-// The window's own lines: the ranking rule and the dictionary's credit.
-std::string_view RankingRule();
+// How a name's three rows are scored, which 運勢順 ranks by and the printout explains.
+inline constexpr std::string_view kFortuneRule =
+    "運勢順：未来・仕事・対人の運勢の合計（急上昇 +2、上昇 +1、現状維持 0、下降 −1、急下降 −2、"
+    "運勢なし −3）、同点は人格の運勢、なじみ、よみの五十音順";
+
+// The rankings in the order 並び順 offers them, each with its name and its rule in one line.
+struct RankingChoice {
+  Ranking ranking;
+  std::string_view name, rule;
+};
+inline constexpr std::array<RankingChoice, 2> kRankingChoices = {{
+    {Ranking::Recommended, "おすすめ",
+     "おすすめ：未来・仕事・対人のどれも下がらない名前（運勢のない数もない名前）を、なじみのある順"
+     "に先に。ほかは運勢順"},
+    {Ranking::Fortune, "運勢順", kFortuneRule},
+}};
+inline constexpr std::string_view kRankingCaption = "並び順(&J)";
+
+// The dictionary's credit.
 std::string_view DictionaryCredit();
 
 }  // namespace quendrel

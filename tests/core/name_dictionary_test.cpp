@@ -130,15 +130,15 @@ TEST(NameDictionary, ReadsTheDictionaryIntoRecordsOfItsOwn) {
   EnamdictReader reader;
   reader.read(
       EucJp("翠 [すい] /(m) Sui/\n佐藤 [さとう] /(s) Satou/\nヒナ /(f) Hina/\n"
-            "颯太 [そうた] /(u) Souta/\n翠 [スイ] /(f) Sui/"));
+            "颯太 [そうた] /(u) Souta/\n翠 [スイ] /(f) Sui/\n山田太郎 [やまだたろう] /(u) Y/"));
   reader.finish();
   const std::vector<NameRecord> expected = {
       {"ヒナ", {{"ひな", kGirl}}},
       {"翠", {{"すい", kBoy | kGirl}}},
       {"颯太", {{"そうた", 0}}},
   };
-  EXPECT_EQ(reader.records({}).names, expected);
-  EXPECT_EQ(reader.lines(), 5U);
+  EXPECT_EQ(reader.records({}, 2).names, expected);
+  EXPECT_EQ(reader.lines(), 6U);  // 山田太郎 is longer than two characters
 }
 
 // A reading the source gives to no one is listed where the familiarity source knows it as a given

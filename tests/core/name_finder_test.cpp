@@ -51,16 +51,17 @@ TEST(TrendScore, ScoresEachTrendAndANumberWithoutFortune) {
 
 // With 佐藤 (天格 25): さくら 3·1·3 gives 総格 32 急上昇 twice and 外格 11 上昇; 蒼 and 翠 tie at 3
 // with 人格 31 and 32 both 急上昇; 凛, 律 and 紬 at 1, and Mozc's costs (さくら 3485, 凛 3590,
-// 律 4676, 蒼 4943, 紬 4949, 大翔 5200, 陽翔 5219; 翠 すい and 陽葵 unknown) order them; the
-// three from 大翔 have 外格 19 転落運 急下降, and 麗鷹's 総格 68 no fortune. The ties left fall to
-// the readings: 陽翔 はると before 陽葵 ひなた.
+// 律 4676, 蒼 4943, 紬 4949, 大翔 5200, 陽翔 5219; 翠 すい and 陽葵 unknown) order them, those
+// the sex rule is firm on (凛, 蒼, 紬) before the others (さくら, 律); the three from 大翔 have
+// 外格 19 転落運 急下降, and 麗鷹's 総格 68 no fortune. The ties left fall to the readings: 陽翔
+// はると before 陽葵 ひなた.
 TEST_F(CandidateListTest, RanksByEitherRankingWithFamiliarityBeforeTheReading) {
   const std::vector<std::pair<Ranking, std::vector<std::string>>> cases = {
       {Ranking::Recommended,
-       {"さくら 5 1", "凛 1 1", "律 1 1", "蒼 3 2", "紬 1 1", "翠 3 2", "大翔 -2 1", "陽翔 -2 0",
+       {"凛 1 1", "蒼 3 2", "紬 1 1", "さくら 5 1", "律 1 1", "翠 3 2", "大翔 -2 1", "陽翔 -2 0",
         "陽葵 -2 0", "麗鷹 -4 1"}},
       {Ranking::Fortune,
-       {"さくら 5 1", "蒼 3 2", "翠 3 2", "凛 1 1", "律 1 1", "紬 1 1", "大翔 -2 1", "陽翔 -2 0",
+       {"さくら 5 1", "蒼 3 2", "翠 3 2", "凛 1 1", "紬 1 1", "律 1 1", "大翔 -2 1", "陽翔 -2 0",
         "陽葵 -2 0", "麗鷹 -4 1"}},
   };
   for (const auto& [ranking, expected] : cases) {
@@ -79,8 +80,8 @@ TEST_F(CandidateListTest, FiltersAsAsked) {
   };
   const std::vector<FilterCase> cases = {
       // by the estimate: 陽葵 ひなた is either's, 翠 すい a boy's though tagged both
-      {{SexChoice::Boy, 0, "", "", true}, {"律", "蒼", "翠", "大翔", "陽翔", "陽葵", "麗鷹"}},
-      {{SexChoice::Girl, 1, "", "", true}, {"凛", "蒼", "紬"}},
+      {{SexChoice::Boy, 0, "", "", true}, {"蒼", "律", "翠", "大翔", "陽翔", "陽葵", "麗鷹"}},
+      {{SexChoice::Girl, 1, "", "", true}, {"凛", "紬", "蒼"}},
       {{SexChoice::Either, 2, "", "", false}, {"大翔", "陽翔", "陽葵", "侭子", "麗鷹"}},
       {{SexChoice::Either, 0, "ヒ", "", true}, {"大翔", "陽葵"}},
       {{SexChoice::Girl, 0, "ひな", "", true}, {"陽葵"}},

@@ -22,6 +22,7 @@
 
 #include "core/characters.h"
 #include "core/name_reading.h"
+#include "core/sex_estimate.h"
 #include "ui/candidate_texts.h"
 #include "ui/dictionary_load_texts.h"
 #include "ui/qt/accessibility.h"
@@ -129,6 +130,13 @@ QWidget* CandidatesWindow::createListPage() {
   }
   filters->addWidget(BuddyLabel("文字数(&C)", length_, this), 0, 4);
   filters->addWidget(length_, 0, 5);
+  ranking_ = new QComboBox(this);
+  ranking_->setObjectName(QStringLiteral("並び順"));
+  for (const RankingChoice& choice : kRankingChoices) {
+    ranking_->addItem(ToQString(choice.name));
+  }
+  filters->addWidget(BuddyLabel(kRankingCaption, ranking_, this), 0, 6);
+  filters->addWidget(ranking_, 0, 7);
 
   reading_ = new QLineEdit(this);
   reading_->setPlaceholderText(QStringLiteral("ひらがなかカタカナ"));
@@ -140,11 +148,13 @@ QWidget* CandidatesWindow::createListPage() {
   filters->addWidget(containing_, 1, 3);
   nameCharactersOnly_ = new QCheckBox(QStringLiteral("名前に使える字だけ(&O)"), this);
   nameCharactersOnly_->setChecked(true);
-  filters->addWidget(nameCharactersOnly_, 1, 4, 1, 2);
+  filters->addWidget(nameCharactersOnly_, 1, 4, 1, 4);
   filters->setColumnStretch(1, 1);
   filters->setColumnStretch(3, 3);
 
-  layout->addWidget(WrappedLabel(RankingRule(), this));
+  rankingRule_ = WrappedLabel(kRankingChoices.front().rule, this);
+  layout->addWidget(rankingRule_);
+  layout->addWidget(WrappedLabel(SexRuleLine(), this));
   notes_ = new QLabel(this);
   notes_->setTextFormat(Qt::PlainText);
   notes_->setWordWrap(true);
@@ -179,6 +189,7 @@ QWidget* CandidatesWindow::createListPage() {
 
   connect(sex_, &QButtonGroup::idClicked, this, [this] { applyFilter(); });
   connect(length_, &QComboBox::currentIndexChanged, this, [this] { applyFilter(); });
+  connect(ranking_, &QComboBox::currentIndexChanged, this, [this] { applyRanking(); });
   connect(reading_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
   connect(containing_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
   connect(nameCharactersOnly_, &QCheckBox::toggled, this, [this] { applyFilter(); });
@@ -248,6 +259,7 @@ void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
   patterns_->countNames(load_->names);
   list_.emplace(load_->names);
   list_->setFilter(filterShown());
+  list_->setRanking(kRankingChoices.at(static_cast<std::size_t>(ranking_->currentIndex())).ranking);
   list_->setSurname(CountNameStrokes(SplitName(ToUtf8(surname_->text()))));
   model_->setList(&*list_);
   FitColumns(*table_);
@@ -283,6 +295,14 @@ void CandidatesWindow::applyFilter() {
   model_->reset([&filter](CandidateList& list) { list.setFilter(filter); });
   showCount();
   Announce(*count_, ToUtf8(count_->text()));
+}
+
+void CandidatesWindow::applyRanking() {
+  const RankingChoice& choice =
+      kRankingChoices.at(static_cast<std::size_t>(ranking_->currentIndex()));
+  rankingRule_->setText(ToQString(choice.rule));
+  model_->reset([&choice](CandidateList& list) { list.setRanking(choice.ranking); });
+  Announce(*ranking_, choice.rule);
 }
 
 CandidateFilter CandidatesWindow::filterShown() const {

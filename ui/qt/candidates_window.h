@@ -71,6 +71,7 @@ class CandidatesWindow final : public QWidget {
   void readAgain();
   void applySurname();
   void applyFilter();
+  void applyRanking();
   void appraiseCurrent();
   void keepCurrent();
   [[nodiscard]] CandidateFilter filterShown() const;
@@ -80,6 +81,8 @@ class CandidatesWindow final : public QWidget {
   TextBox* surname_ = nullptr;
   QButtonGroup* sex_ = nullptr;
   QComboBox* length_ = nullptr;
+  QComboBox* ranking_ = nullptr;
+  QLabel* rankingRule_ = nullptr;
   QLineEdit* reading_ = nullptr;
   QLineEdit* containing_ = nullptr;
   QCheckBox* nameCharactersOnly_ = nullptr;

@@ -93,7 +93,7 @@ class Printout {
     painter_.drawText(line, Qt::AlignRight | Qt::AlignVCenter, ToQString(PrintedDate(date)));
     top_ += height + padding();
     painter_.setFont(small_);
-    const QString rule = ToQString(RankingRule());
+    const QString rule = ToQString(kFortuneRule);
     const QRect ruleRect =
         painter_.boundingRect(QRect(area_.left(), top_, area_.width(), 0), Qt::TextWordWrap, rule);
     painter_.drawText(ruleRect, Qt::TextWordWrap, rule);

@@ -96,16 +96,18 @@ TEST_F(CandidatesWindowTest, CarriesARowToTheMainWindowWhichReadsItAlike) {
   CandidatesWindow& candidates = open();
   ASSERT_TRUE(QTest::qWaitFor([&candidates] { return candidates.loaded(); }));
   candidates.findChild<QRadioButton*>(QStringLiteral("女の子"))->click();
-  EXPECT_EQ(cell(candidates, 0, 1), QStringLiteral("さくら"));
-  EXPECT_EQ(cell(candidates, 1, 1), QStringLiteral("凛"));  // more familiar than 蒼 and 紬
-  EXPECT_EQ(cell(candidates, 2, 1), QStringLiteral("蒼"));  // 翠 すい is estimated a boy's
+  EXPECT_EQ(cell(candidates, 0, 1), QStringLiteral("凛"));  // おすすめ: familiar girls' names first
+  EXPECT_EQ(cell(candidates, 1, 1), QStringLiteral("紬"));
   EXPECT_EQ(candidates.findChild<QLabel*>(QStringLiteral("count"))->text(), QStringLiteral("5件"));
+  candidates.findChild<QComboBox*>(QStringLiteral("並び順"))->setCurrentIndex(1);  // 運勢順
+  EXPECT_EQ(cell(candidates, 0, 1), QStringLiteral("さくら"));
+  EXPECT_EQ(cell(candidates, 1, 1), QStringLiteral("蒼"));  // 翠 すい is estimated a boy's
 
   QTableView& table = *candidates.table();
   table.setFocus();
   table.selectRow(1);
   QTest::keyClick(&table, Qt::Key_Return);
-  EXPECT_EQ(window_.model().text(Text2), "凛");
+  EXPECT_EQ(window_.model().text(Text2), "蒼");
   for (int k = 0; k < 5; ++k) {  // 天格 to 総格
     EXPECT_EQ(ToQString(window_.model().text(kGridLabels[k])), cell(candidates, 1, 6 + k));
   }
