@@ -67,15 +67,17 @@ Stamp StampOf(const fs::path& path) {
 
 // What a load leaves in glibc's arenas, the helper threads' too, goes back to the system when it
 // ends, so that the window costs what its list holds; trimming waits until then rather than
-// following every free. While the dictionary's own arrays are made, each large block is mapped
+// following every free. For the length of the load a block of a megabyte or more is mapped
 // alone: glibc raises its threshold for that whenever such a block is freed, so that after the
-// reading's passing buffers the arrays would come from the arenas among the holes those buffers
-// leave, 20 MB more resident for as long as the list is shown.
+// reading's passing buffers the dictionary's arrays would come from the arenas among the holes
+// those buffers leave, 10 MB more resident for as long as the list is shown. Glibc's own first
+// threshold, 128 KiB, keeps no less and makes the load slower, mapping many growing arrays.
 class LoadMemory {
  public:
   LoadMemory() {
 #ifdef __GLIBC__
     mallopt(M_TRIM_THRESHOLD, kNoTrimming);
+    mallopt(M_MMAP_THRESHOLD, kLargeBlock);
 #endif
   }
   ~LoadMemory() {
@@ -89,14 +91,8 @@ class LoadMemory {
   LoadMemory(LoadMemory&&) = delete;
   LoadMemory& operator=(LoadMemory&&) = delete;
 
-  // Mapping every block alone is slow while many grow and shrink, as the reading's do.
-  static void MapLargeBlocksAlone() {
-#ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, kGlibcThreshold);
-#endif
-  }
-
  private:
+  static constexpr int kLargeBlock = 1 << 20;
   static constexpr int kGlibcThreshold = 128 << 10;  // glibc's own first value of both
   static constexpr int kNoTrimming = 1 << 30;
 };
@@ -147,7 +143,6 @@ DictionaryLoad LoadNameDictionary(std::istream& eucJp, std::size_t size,
   const LoadMemory memory;
   DictionaryLoad load;
   EnamdictReader::Records records = ReadRecords(eucJp, size, stop, report, load);
-  LoadMemory::MapLargeBlocksAlone();
   load.names = NameDictionary{std::move(records.names), stop};
   if (stop.stop_requested()) {
     DictionaryLoad stopped;

@@ -78,16 +78,27 @@ void CheckDictionary(const DictionaryLoad& load, std::size_t newlines,
   }
 }
 
+// 運勢順 never puts a better score below a worse one; おすすめ never puts a name whose three rows
+// all rise or hold below one with a fall.
+bool RankedWrongly(Ranking ranking, const ReadingScore& above, const ReadingScore& below) {
+  if (ranking == Ranking::Fortune) {
+    return std::pair{above.score, above.personality} < std::pair{below.score, below.personality};
+  }
+  const auto promising = [](const ReadingScore& s) {
+    return std::ranges::all_of(s.themes, [](std::int8_t trend) { return trend >= 0; });
+  };
+  return !promising(above) && promising(below);
+}
+
 void CheckRanking(const NameDictionary& names, std::vector<std::string>& violations) {
   CandidateList list{names};
   list.setSurname(CountNameStrokes(SplitName("佐藤")));
   for (const SexChoice sex : {SexChoice::Either, SexChoice::Girl}) {
     list.setFilter({sex, 0, "", "", false});
+    list.setRanking(sex == SexChoice::Girl ? Ranking::Fortune : Ranking::Recommended);
     for (std::size_t row = 0; row < list.size(); ++row) {
       const Candidate& c = list[row];
-      const ReadingScore& above = list[row > 0 ? row - 1 : row].score;
-      if (std::pair{above.score, above.personality} <
-          std::pair{c.score.score, c.score.personality}) {
+      if (RankedWrongly(list.ranking(), list[row > 0 ? row - 1 : row].score, c.score)) {
         violations.emplace_back("a better name ranked below a worse one");
       }
       if (list.place(row) != row + 1 ||

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPrinter>
@@ -18,7 +19,6 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "core/dictionary_load.h"
@@ -117,9 +117,9 @@ bool SaveCutShort(const QDir& folder, const QString& name) {
   }
   std::string bytes(std::size_t{1} << 20U, '\0');
   whole.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  const QTemporaryDir temporary;
-  const QString cut = temporary.filePath(QStringLiteral("enamdict"));
-  std::ofstream{cut.toStdString(), std::ios::binary}
+  // The same path in every run, as the window shows it and every locale must draw it alike.
+  const QString cut = QDir::temp().filePath(QStringLiteral("quendrel-screenshots-enamdict"));
+  std::ofstream{cut.toStdString(), std::ios::binary | std::ios::trunc}
       << bytes.substr(0, static_cast<std::size_t>(whole.gcount()) - 7);
   qputenv("QUENDREL_ENAMDICT", cut.toLocal8Bit());
   quendrel::MainWindowView window;
@@ -129,6 +129,7 @@ bool SaveCutShort(const QDir& folder, const QString& name) {
   quendrel::CandidatesWindow& candidates = *window.candidates();
   const bool read = QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 60000);
   qunsetenv("QUENDREL_ENAMDICT");
+  QFile::remove(cut);
   return read && Save(candidates, folder, name);
 }
 
