@@ -77,7 +77,9 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const ShortlistRow& 
   painter.setFont(nameFont_);
   line(ToQString(row.surname + (row.surname.empty() ? "" : " ") + name.given), nameLine_);
   painter.setFont(font_);
-  line(ToQString(name.reading), line_);
+  // A name of many readings shows as many as the line holds; what a screen reader hears, the
+  // printout and the copied text give them all.
+  line(painter.fontMetrics().elidedText(ToQString(name.reading), Qt::ElideRight, width), line_);
   line(ToQString(std::string{HeaderOf(ShortlistField::Strokes)} + " " +
                  ShortlistCell(name, ShortlistField::Strokes)),
        line_);
