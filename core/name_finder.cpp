@@ -197,7 +197,8 @@ std::uint16_t RankedFamiliarity(const NameDictionary::Name& name, SexChoice sex)
     if (ForSex(reading, sex) && reading.familiarity != kUnfamiliar) {
       const bool firm = (reading.firm & SexesOf(sex)) != 0;
       const bool alone = firm && (sex == SexChoice::Either || reading.firm == SexesOf(sex));
-      best = std::min(best, reading.familiarity + (alone ? 0 : firm ? kTier : 2 * kTier));
+      const std::uint32_t tier = (alone ? 0U : 1U) + (firm ? 0U : 1U);
+      best = std::min(best, reading.familiarity + (tier * kTier));
     }
   }
   return static_cast<std::uint16_t>(std::min<std::uint32_t>(best, kUnfamiliar));
