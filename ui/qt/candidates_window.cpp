@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -215,6 +216,14 @@ void CandidatesWindow::open(const std::string& surname) {
 void CandidatesWindow::closeEvent(QCloseEvent* event) {
   loader_.request_stop();
   QWidget::closeEvent(event);
+}
+
+void CandidatesWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 // The file is opened on the loader's thread too: a pipe with no writer, or a slow disk, keeps

@@ -62,6 +62,8 @@ class CandidatesWindow final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Escape closes the window, as it does a dialog, where no control has taken it.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void createControls(CurrentGiven currentGiven);

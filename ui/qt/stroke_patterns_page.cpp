@@ -144,7 +144,13 @@ void StrokePatternsPage::showPattern() {
       continue;
     }
     const int strokes = pattern->strokes.at(k);
-    captions_.at(k)->setText(ToQString(PositionCaption(k, strokes)));
+    // The list is named by its caption, and both are named anew with the count: a screen reader
+    // would otherwise hear an unnamed list, or the count it had first.
+    const std::string caption = PositionCaption(k, strokes);
+    const QString heard = ToQString(caption.substr(0, caption.find("(&")));
+    captions_.at(k)->setText(ToQString(caption));
+    captions_.at(k)->setAccessibleName(heard);
+    list.setAccessibleName(heard);
     for (const NameCharacter& character : NameCharactersWithCount(strokes)) {
       auto* item = new QListWidgetItem(ToQString(CharacterItem(character)), &list);
       item->setData(Qt::UserRole, ToQString(character.character));

@@ -89,6 +89,8 @@ TEST_F(CandidatesWindowTest, OpensFromTheMenuBeforeExit) {
   window_.candidatesAction()->trigger();
   EXPECT_EQ(window_.candidates(), &candidates);  // one window, raised again
   EXPECT_TRUE(candidates.isVisible());
+  QTest::keyClick(candidates.table(), Qt::Key_Escape);
+  EXPECT_FALSE(candidates.isVisible());
 }
 
 // Columns: 順位, 名前, よみ, 性別, なじみ, 画数, 天格, 人格, 地格, 外格, 総格, 未来, 仕事, 対人.
@@ -129,6 +131,9 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   candidates.pages()->setCurrentWidget(&patterns);
   patterns.table()->selectRow(2);
   patterns.position(0)->setCurrentRow(1);
+  const QString count = patterns.table()->currentIndex().siblingAtColumn(1).data().toString();
+  EXPECT_EQ(patterns.position(0)->accessibleName(),
+            QStringLiteral("1文字目 %1画").arg(count.section(u'・', 0, 0)));
   const std::string composed = patterns.composed();
   ASSERT_FALSE(composed.empty());
   button(patterns, QStringLiteral("候補に残す(&R)")).click();
