@@ -130,6 +130,10 @@ bool SaveCutShort(const QDir& folder, const QString& name) {
   const bool read = QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 60000);
   qunsetenv("QUENDREL_ENAMDICT");
   QFile::remove(cut);
+  // The window lays itself out anew for the message and its button once the list is taken; the
+  // picture waits for that however slowly the load went, so that every run draws it alike.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  QTest::qWait(100);
   return read && Save(candidates, folder, name);
 }
 
