@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPrinter>
@@ -107,36 +106,6 @@ bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const 
   return listSaved && shortlistSaved && patternsSaved;
 }
 
-// 「名前の候補」 over the first megabyte of the dictionary cut in a line, as a download or a full
-// disk leaves a file: the names before the cut, what the window says of it, and its button to read
-// again.
-bool SaveCutShort(const QDir& folder, const QString& name) {
-  std::ifstream whole{quendrel::NameDictionaryPath(), std::ios::binary};
-  if (!whole) {
-    return true;
-  }
-  std::string bytes(std::size_t{1} << 20U, '\0');
-  whole.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  // The same path in every run, as the window shows it and every locale must draw it alike.
-  const QString cut = QDir::temp().filePath(QStringLiteral("quendrel-screenshots-enamdict"));
-  std::ofstream{cut.toStdString(), std::ios::binary | std::ios::trunc}
-      << bytes.substr(0, static_cast<std::size_t>(whole.gcount()) - 7);
-  qputenv("QUENDREL_ENAMDICT", cut.toLocal8Bit());
-  quendrel::MainWindowView window;
-  window.show();
-  quendrel::test::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("佐藤"));
-  window.candidatesAction()->trigger();
-  quendrel::CandidatesWindow& candidates = *window.candidates();
-  const bool read = QTest::qWaitFor([&candidates] { return candidates.loaded(); }, 60000);
-  qunsetenv("QUENDREL_ENAMDICT");
-  QFile::remove(cut);
-  // The window lays itself out anew for the message and its button once the list is taken; the
-  // picture waits for that however slowly the load went, so that every run draws it alike.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  QTest::qWait(100);
-  return read && Save(candidates, folder, name);
-}
-
 // The main window after a calculation and the About dialog over it, as the application now looks;
 // with `highContrast`, once the desktop has asked for more contrast.
 bool SaveLook(const QDir& folder, const QString& look, bool highContrast = false) {
@@ -198,7 +167,6 @@ int main(int argc, char* argv[]) {
     quendrel::test::TypeText(window.widgetOf(ElementId::Text1), QStringLiteral("佐藤"));
     ok = SaveCandidates(window, folder, QStringLiteral("candidates")) && ok;
   }
-  ok = SaveCutShort(folder, QStringLiteral("candidates-cut-short")) && ok;
   {
     quendrel::frmAbout about;
     about.show();
