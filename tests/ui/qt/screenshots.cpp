@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <string>
 
 #include <QAction>
 #include <QApplication>
