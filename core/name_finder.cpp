@@ -298,8 +298,10 @@ void CandidateList::setFilter(const CandidateFilter& filter) {
 }
 
 void CandidateList::setRanking(Ranking ranking) {
-  ranking_ = ranking;
-  rank();
+  if (ranking != ranking_) {
+    ranking_ = ranking;
+    rank();
+  }
 }
 
 void CandidateList::setOrder(CandidateOrder order, bool ascending) {
