@@ -9,7 +9,10 @@ from Mozc's open dictionary in Debian's mozc source package (apt-get source mozc
 SOURCE is the unpacked source tree, or its src/data/dictionary_oss folder. The table takes the
 entries that id.def calls given names (名詞,固有名詞,人名,名 as both their left and right id; a
 different right id marks a name with a suffix, such as あいさん) with their cost, lower for what
-Mozc's web corpus shows more often. --check then compares TABLE with the committed file byte for
+Mozc's web corpus shows more often. A name of two or more characters that is also written as a
+common word read otherwise, where the word's cost is within WORD_MARGIN of the name's or below it,
+is costed WORD_PENALTY more: its web count is mostly the word's (一年 かずとし, 野菜 のな).
+--check then compares TABLE with the committed file byte for
 byte. Python's standard library only.
 """
 
@@ -21,6 +24,9 @@ import textwrap
 
 GIVEN_NAME = "名詞,固有名詞,人名,名,*,*,*"
 DICTIONARY = "src/data/dictionary_oss"
+# A name written as a common word (any entry whose id is not a proper noun) and read otherwise.
+WORD_MARGIN = 500
+WORD_PENALTY = 3000
 LONGEST_NAME = 3  # the program lists names of one to three characters
 BLOCK_BYTES = 65535  # the longest literal that every compiler must take, 65,536 with its NUL
 KATAKANA_TO_HIRAGANA = {code: code - (ord("ァ") - ord("ぁ")) for code in range(ord("ァ"), ord("ヶ") + 1)}
@@ -63,25 +69,31 @@ def read_version(root):
     return match.group(1)
 
 
-def given_name_id(folder):
-    ids = [line.split(" ", 1)[0] for line in (folder / "id.def").read_text(encoding="utf-8").splitlines()
-           if line.split(" ", 1)[-1] == GIVEN_NAME]
+def read_ids(folder):
+    """The given names' id, and the ids of common words: those that are not proper nouns."""
+    parts = [line.split(" ", 1) for line in (folder / "id.def").read_text(encoding="utf-8").splitlines()]
+    ids = [number for number, speech in parts if speech == GIVEN_NAME]
     if len(ids) != 1:
         sys.exit(f"{folder / 'id.def'}: {len(ids)} ids for {GIVEN_NAME}; has its form changed?")
-    return ids[0]
+    return ids[0], {number for number, speech in parts if "固有名詞" not in speech}
 
 
 def read_names(folder):
-    """The lowest cost of each (written, reading) given name, the reading in hiragana, and how many
-    entries were left out as too long or not written in kana and kanji."""
-    name_id = given_name_id(folder)
-    costs, entries, too_long, other = {}, 0, 0, 0
+    """The lowest cost of each (written, reading) given name, the reading in hiragana; the lowest
+    cost of each reading of each common word; and how many entries were left out as too long or not
+    written in kana and kanji."""
+    name_id, word_ids = read_ids(folder)
+    costs, words, entries, too_long, other = {}, {}, 0, 0, 0
     paths = sorted(folder.glob("dictionary[0-9][0-9].txt"))
     if not paths:
         sys.exit(f"{folder}: no dictionary00.txt to dictionary09.txt")
     for path in paths:
         for line in path.read_text(encoding="utf-8").splitlines():
             reading, left, right, cost, written = line.split("\t")[:5]
+            if left in word_ids and 1 < len(written) <= LONGEST_NAME:
+                readings = words.setdefault(written, {})
+                reading = reading.translate(KATAKANA_TO_HIRAGANA)
+                readings[reading] = min(readings.get(reading, int(cost)), int(cost))
             if left != name_id or right != name_id:
                 continue
             entries += 1
@@ -93,7 +105,17 @@ def read_names(folder):
             else:
                 key = (written, reading)
                 costs[key] = min(costs.get(key, int(cost)), int(cost))
-    return costs, entries, too_long, other
+    return costs, words, entries, too_long, other
+
+
+def penalise_words(costs, words):
+    """Costs the names that a common word read otherwise outnumbers WORD_PENALTY more; how many."""
+    worded = [(written, reading) for (written, reading), cost in costs.items()
+              if any(other != reading and word < cost + WORD_MARGIN
+                     for other, word in words.get(written, {}).items())]
+    for key in worded:
+        costs[key] += WORD_PENALTY
+    return len(worded)
 
 
 def blocks(rows):
@@ -116,7 +138,8 @@ def comment(text):
 
 def render(root, folder):
     version = read_version(root)
-    costs, entries, too_long, other = read_names(folder)
+    costs, words, entries, too_long, other = read_names(folder)
+    worded = penalise_words(costs, words)
     keys = sorted(costs, key=lambda key: (key[0].encode(), key[1].encode()))
     rows = [f"{written} {reading} {costs[written, reading]}" for written, reading in keys]
     about = (
@@ -127,7 +150,10 @@ def render(root, folder):
         f"of whole rows of at most {BLOCK_BYTES} bytes, the longest literal that every compiler must "
         f"take. Of the {entries} given names, {len(rows)} pairs of {len({w for w, _ in keys})} "
         f"written forms; left out: {too_long} written in more than {LONGEST_NAME} characters, "
-        f"{other} with a character that is not kana or kanji."
+        f"{other} with a character that is not kana or kanji. {worded} pairs of two or more characters "
+        f"are costed {WORD_PENALTY} more, as their web count is mostly a common word's, written alike "
+        f"and read otherwise, that costs less than {WORD_MARGIN} more than the name (一年 いちねん "
+        "over 一年 かずとし)."
     )
     lines = [
         # The table's licence, not this file's. REUSE-IgnoreStart

@@ -17,7 +17,8 @@ struct FamiliarityCase {
   std::optional<int> cost;
 };
 
-// The costs as the rows of Mozc 2.29.5160.102's dictionary00.txt to dictionary09.txt give them.
+// The costs as the rows of Mozc 2.29.5160.102's dictionary00.txt to dictionary09.txt give them,
+// 3000 more for a name that a common word, written alike and read otherwise, outnumbers.
 TEST(NameFamiliarity, GivesTheLowestCostOfAGivenNameWrittenAndReadSo) {
   // clang-format off
   const std::vector<FamiliarityCase> cases = {
@@ -27,6 +28,10 @@ TEST(NameFamiliarity, GivesTheLowestCostOfAGivenNameWrittenAndReadSo) {
       {"陽葵", "はるき", 5611},
       {"泉", "いずみ", 3850},              // and 9216
       {"梓", "あずさ", 4658},              // and 8954
+      {"一年", "かずとし", 5568},          // 2568, and 一年 いちねん 2004
+      {"野菜", "のな", 6396},              // 3396, and 野菜 やさい 3589, within 500
+      {"光", "あきら", 5798},              // one character: 光 ひかり the word is no reason
+      {"大和", "やまと", 4778},            // 大和 だいわ is a place, not a common word
       {"あい", "あい", 3819},              // the first row
       {"龍鳳", "りゅうほう", 5302},        // the last
       {"陽葵", "ひまり", std::nullopt},    // read only はるき
