@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -40,6 +41,13 @@ class NameDictionary {
     std::uint8_t length;                         // characters
     bool nameCharactersOnly;                     // every character one a child may be named with
     std::span<const GivenNameReading> readings;  // in kana order
+
+    // Whether the familiarity source knows it with any of its readings.
+    [[nodiscard]] bool familiar() const {
+      return std::ranges::any_of(readings, [](const GivenNameReading& reading) {
+        return reading.familiarity != kUnfamiliar;
+      });
+    }
   };
 
   NameDictionary() = default;

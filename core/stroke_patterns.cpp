@@ -93,7 +93,7 @@ void StrokePatterns::countNames(const NameDictionary& dictionary) {
   for (std::size_t name = 0; name < dictionary.size(); ++name) {
     const NameDictionary::Name& n = dictionary[name];
     const auto* const end = n.counts.strokes.begin() + n.length;
-    if (n.length == 0 || n.length > kNameLength ||
+    if (!n.familiar() || n.length == 0 || n.length > kNameLength ||
         !std::all_of(n.counts.strokes.begin(), end,
                      [this](StrokeCount s) { return s > 0 && std::cmp_less_equal(s, largest_); })) {
       continue;

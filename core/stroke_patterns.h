@@ -21,7 +21,7 @@ struct StrokePattern {
   GridValues grids;
   std::int8_t score = 0;        // as a candidate's
   std::int8_t personality = 0;  // as a candidate's
-  std::uint32_t names = 0;      // dictionary names with exactly these counts
+  std::uint32_t names = 0;      // familiar dictionary names with exactly these counts
 };
 
 struct PatternFilter {
@@ -40,7 +40,8 @@ class StrokePatterns {
   // surname is set.
   StrokePatterns();
 
-  // Counts each name of the dictionary into the pattern of its counts.
+  // Counts each name of the dictionary that the familiarity source knows into the pattern of its
+  // counts.
   void countNames(const NameDictionary& dictionary);
   void setSurname(const NameCounts& surname);
   void setFilter(const PatternFilter& filter);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/character_use.h"
 #include "core/dictionary_load.h"
 #include "core/name_characters.h"
 #include "core/name_reading.h"
@@ -86,8 +87,9 @@ TEST(StrokePatterns, FiltersByLengthAndByTheCountsOfCharacters) {
   }
 }
 
-// The small dictionary's given names by counts: 陽葵 and 陽翔 12·12, さくら 3·1·3, 蒼 13.
-TEST(StrokePatterns, CountsTheDictionaryNamesAndRanksMoreNamesFirst) {
+// The small dictionary's given names by counts: 陽葵 and 陽翔 12·12, さくら 3·1·3, 蒼 13; the
+// familiarity source lacks 陽葵 as read there, and 翠 read すい.
+TEST(StrokePatterns, CountsTheFamiliarDictionaryNamesAndRanksMoreNamesFirst) {
   std::istringstream stream{test::EucJp(test::kSmallDictionary)};
   const DictionaryLoad load = LoadNameDictionary(stream);
   StrokePatterns patterns = For("佐藤");
@@ -102,9 +104,27 @@ TEST(StrokePatterns, CountsTheDictionaryNamesAndRanksMoreNamesFirst) {
     }
     return sum;
   };
-  EXPECT_EQ(names("陽陽"), 2U);  // 12·12 only
+  EXPECT_EQ(names("陽陽"), 1U);  // 12·12 only: 陽翔
   EXPECT_EQ(names("蒼"), 1U);
   EXPECT_EQ(names("蒼陽"), 0U);
+  EXPECT_EQ(names("翠"), 0U);
+
+  // A position's characters: those more familiar names hold there first, the rest as they were.
+  const CharacterUse use{load.names};
+  const auto first = [&use](int strokes, std::size_t position) {
+    std::string characters;
+    for (const NameCharacter* c : use.ordered(NameCharactersWithCount(strokes), position)) {
+      characters += c->character;
+      if (characters.size() >= 9) {
+        break;
+      }
+    }
+    return characters;
+  };
+  EXPECT_EQ(first(12, 0), "陽" + first(12, 2).substr(0, 6));  // 陽翔 begins with 陽
+  EXPECT_EQ(first(12, 1), "翔" + first(12, 2).substr(0, 6));  // and 大翔 has 翔 second
+  EXPECT_EQ(use.count(1, "翔"), 2U);
+  EXPECT_EQ(use.count(0, "翠"), 0U);
 }
 
 TEST(NameCharacters, ListsTheCharactersOfACountByReading) {

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include "core/character_use.h"
 #include "core/name_dictionary.h"
 #include "core/stroke_patterns.h"
 
@@ -49,6 +50,7 @@ class StrokePatternsPage final : public QWidget {
   Keep keep_;
   Appraise appraise_;
   StrokePatterns patterns_;
+  CharacterUse use_;
   StrokePatternModel* model_ = nullptr;
   QComboBox* length_ = nullptr;
   QLineEdit* containing_ = nullptr;
