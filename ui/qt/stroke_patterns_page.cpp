@@ -85,6 +85,10 @@ void StrokePatternsPage::createControls() {
   auto* characters = new QGridLayout;
   for (std::size_t k = 0; k < kNameLength; ++k) {
     auto* list = new QListWidget(this);
+    // A character's readings wrap within the list, rather than run past its right edge.
+    list->setWordWrap(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setResizeMode(QListView::Adjust);
     positions_.at(k) = list;
     captions_.at(k) = BuddyLabel(PositionCaption(k, 1), list, this);
     characters->addWidget(captions_.at(k), 0, static_cast<int>(k));
@@ -126,6 +130,7 @@ void StrokePatternsPage::setSurname(const NameCounts& surname) {
 }
 
 void StrokePatternsPage::countNames(const NameDictionary& dictionary) {
+  use_ = CharacterUse{dictionary};
   model_->reset([&dictionary](StrokePatterns& patterns) { patterns.countNames(dictionary); });
 }
 
@@ -151,9 +156,9 @@ void StrokePatternsPage::showPattern() {
     captions_.at(k)->setText(ToQString(caption));
     captions_.at(k)->setAccessibleName(heard);
     list.setAccessibleName(heard);
-    for (const NameCharacter& character : NameCharactersWithCount(strokes)) {
-      auto* item = new QListWidgetItem(ToQString(CharacterItem(character)), &list);
-      item->setData(Qt::UserRole, ToQString(character.character));
+    for (const NameCharacter* character : use_.ordered(NameCharactersWithCount(strokes), k)) {
+      auto* item = new QListWidgetItem(ToQString(CharacterItem(*character)), &list);
+      item->setData(Qt::UserRole, ToQString(character->character));
     }
     list.setCurrentRow(0);
   }
