@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,7 +17,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -28,6 +29,7 @@
 #include "ui/dictionary_load_texts.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/candidate_table_model.h"
+#include "ui/qt/choice_button.h"
 #include "ui/qt/contrast_palette.h"
 #include "ui/qt/contrast_preference.h"
 #include "ui/qt/list_widgets.h"
@@ -76,6 +78,10 @@ CandidatesWindow::CandidatesWindow(Appraise appraise, CurrentGiven currentGiven,
 
 CandidatesWindow::~CandidatesWindow() = default;
 
+QAccessibleInterface* CandidatesWindow::createAccessibleInterface() {
+  return new QAccessibleWidget(this, QAccessible::Window);
+}
+
 // The surname above the pages, which every page reads its names with.
 void CandidatesWindow::createControls(CurrentGiven currentGiven) {
   auto* layout = new QVBoxLayout(this);
@@ -100,6 +106,15 @@ void CandidatesWindow::createControls(CurrentGiven currentGiven) {
   pages_->addTab(patterns_, QStringLiteral("画数から(&2)"));
   pages_->addTab(shortlist_, QStringLiteral("残した候補(&3)"));
   layout->addWidget(pages_, 1);
+  // The pages' stack is named by the page it shows: a screen reader entering a page would speak
+  // an unnamed pane.
+  auto* stack = pages_->findChild<QStackedWidget*>();
+  const auto nameStack = [this, stack] {
+    const QString caption = pages_->tabText(pages_->currentIndex());
+    stack->setAccessibleName(caption.left(caption.indexOf(QStringLiteral("(&"))));
+  };
+  nameStack();
+  connect(pages_, &QTabWidget::currentChanged, this, nameStack);
 
   connect(surname_, &QLineEdit::textChanged, this, [this] { applySurname(); });
 }
@@ -115,7 +130,7 @@ QWidget* CandidatesWindow::createListPage() {
   auto* sexCaption = new QLabel(QStringLiteral("性別"), page);
   sexes->addWidget(sexCaption);
   for (const auto& [choice, caption] : kSexChoices) {
-    auto* button = new QRadioButton(ToQString(caption), page);
+    auto* button = new ChoiceButton(ToQString(caption), page);
     button->setObjectName(ToQString(caption.substr(0, caption.find('('))));
     button->setAccessibleDescription(QStringLiteral("性別"));
     sex_->addButton(button, static_cast<int>(choice));

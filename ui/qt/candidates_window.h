@@ -11,6 +11,7 @@
 
 #include "core/dictionary_load.h"
 #include "core/name_finder.h"
+#include "ui/qt/accessibility.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -34,7 +35,7 @@ class TextBox;
 // with it, ranked, filtered as the user types; the names made of characters by their counts; and
 // the names a user keeps to compare. The dictionary is read the first time the window is shown,
 // and again after a fault, off the user-interface thread; closing the window stops the reading.
-class CandidatesWindow final : public QWidget {
+class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
  public:
   // `appraise` shows a surname and given name in the main window with its full reading.
   using Appraise = std::function<void(const std::string& surname, const std::string& given)>;
@@ -59,6 +60,10 @@ class CandidatesWindow final : public QWidget {
   [[nodiscard]] QTabWidget* pages() const { return pages_; }
   [[nodiscard]] ShortlistPage* shortlist() const { return shortlist_; }
   [[nodiscard]] StrokePatternsPage* patterns() const { return patterns_; }
+
+  // A window to a screen reader, as a dialog or main window is; Qt gives a plain widget that is a
+  // window the role of a filler, which Orca does not take for a top-level object.
+  [[nodiscard]] QAccessibleInterface* createAccessibleInterface() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

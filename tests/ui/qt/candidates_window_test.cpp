@@ -10,7 +10,9 @@
 #include <sys/stat.h>
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -29,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/euc_jp.h"
+#include "tests/ui/qt/activation.h"
 #include "tests/ui/qt/typing.h"
 #include "ui/qt/main_window_view.h"
 #include "ui/qt/qt_strings.h"
@@ -89,6 +93,20 @@ TEST_F(CandidatesWindowTest, OpensFromTheMenuBeforeExit) {
   window_.candidatesAction()->trigger();
   EXPECT_EQ(window_.candidates(), &candidates);  // one window, raised again
   EXPECT_TRUE(candidates.isVisible());
+
+  // To a screen reader: a window, whose pages' stack is named by the page, and whose sex is
+  // chosen by its access key before the focus reaches it.
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&candidates)->role(), QAccessible::Window);
+  const QStackedWidget& stack = *candidates.pages()->findChild<QStackedWidget*>();
+  candidates.pages()->setCurrentIndex(2);
+  EXPECT_EQ(stack.accessibleName(), QStringLiteral("残した候補"));
+  candidates.pages()->setCurrentIndex(0);
+  auto* girl = candidates.findChild<QRadioButton*>(QStringLiteral("女の子"));
+  ASSERT_TRUE(test::Activate(candidates));
+  QTest::keyClick(&candidates, Qt::Key_G, Qt::AltModifier);
+  EXPECT_TRUE(girl->isChecked());
+  EXPECT_EQ(QApplication::focusWidget(), girl);
+
   QTest::keyClick(candidates.table(), Qt::Key_Escape);
   EXPECT_FALSE(candidates.isVisible());
 }
