@@ -152,6 +152,11 @@ std::string AppraisalAnnouncement(const MainWindowModel& window) {
   return said + "。" + window.text(Label21);
 }
 
+std::string CarriedNameAnnouncement(const MainWindowModel& window) {
+  return window.text(Text1) + " " + window.text(Text2) + "。" +
+         StrokeCalculationAnnouncement(window) + "。" + AppraisalAnnouncement(window);
+}
+
 std::string AccessibleName(const MainWindowModel& window, ElementId id) {
   if (std::optional<std::string> name = BoxName(id)) {
     return *std::move(name);

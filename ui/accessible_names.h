@@ -27,5 +27,8 @@ bool HeardWithItsValue(ElementId id);
 // fortune and trend, or none, and the remark.
 std::string StrokeCalculationAnnouncement(const MainWindowModel& window);
 std::string AppraisalAnnouncement(const MainWindowModel& window);
+// After a name is brought from another window and both commands run: the name, then both in one,
+// as a reader may drop the second of two announcements that come close together.
+std::string CarriedNameAnnouncement(const MainWindowModel& window);
 
 }  // namespace quendrel

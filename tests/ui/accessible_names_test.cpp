@@ -117,6 +117,8 @@ TEST(Announcement, SaysWhatEachCommandShowed) {
     EXPECT_EQ(StrokeCalculationAnnouncement(window), c.calculated) << c.surname;
     Command2_Click(window);
     EXPECT_EQ(AppraisalAnnouncement(window), c.appraised) << c.surname;
+    EXPECT_EQ(CarriedNameAnnouncement(window),
+              c.surname + " " + c.given + "。" + c.calculated + "。" + c.appraised);
   }
 }
 

@@ -188,8 +188,7 @@ void MainWindowView::appraise(const std::string& surname, const std::string& giv
     Command1_Click(model_);
     Command2_Click(model_);
   });
-  Announce(*widgetOf(Command1), StrokeCalculationAnnouncement(model_));
-  Announce(*widgetOf(Command2), AppraisalAnnouncement(model_));
+  Announce(*widgetOf(Command2), CarriedNameAnnouncement(model_));
   raise();
   activateWindow();
 }
