@@ -155,6 +155,7 @@ QWidget* CandidatesWindow::createListPage() {
   filters->addWidget(ranking_, 0, 7);
 
   reading_ = new QLineEdit(this);
+  reading_->setObjectName(QStringLiteral("よみ"));
   reading_->setPlaceholderText(QStringLiteral("ひらがなかカタカナ"));
   filters->addWidget(BuddyLabel("よみ(&Y)", reading_, this), 1, 0);
   filters->addWidget(reading_, 1, 1);
