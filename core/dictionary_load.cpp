@@ -102,6 +102,7 @@ EnamdictReader::Records ReadRecords(std::istream& eucJp, std::size_t size,
                                     const std::stop_token& stop,
                                     const std::function<void(int)>& report, DictionaryLoad& load) {
   EnamdictReader reader;
+  reader.expect(size);
   std::string block(kBlock, '\0');
   std::size_t read = 0;
   char last = '\n';

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/characters.h"
+#include "core/huge_pages.h"
 
 namespace quendrel {
 namespace {
@@ -109,6 +110,16 @@ void EnamdictReader::read(std::string_view block) {
   }
 }
 
+// ENAMDICT keeps a fifth of its bytes, and has a line for every 36 bytes.
+void EnamdictReader::expect(std::size_t bytes) {
+  constexpr std::size_t kKeptShare = 4;
+  constexpr std::size_t kShortestLines = 32;
+  kept_.reserve(bytes / kKeptShare);
+  offsets_.reserve(bytes / kShortestLines);
+  PreferHugePages(kept_);
+  PreferHugePages(offsets_);
+}
+
 void EnamdictReader::finish() {
   if (skipping_) {
     ++lines_;
@@ -142,6 +153,7 @@ EnamdictReader::Records EnamdictReader::records(std::stop_token stop, std::size_
   const auto written = [&](const Offsets& o) { return kept.substr(o.begin, o.written); };
   std::vector<std::pair<std::uint64_t, std::uint32_t>> order;
   order.reserve(offsets_.size());
+  PreferHugePages(order);
   for (std::uint32_t line = 0; line < offsets_.size(); ++line) {
     order.emplace_back(BytePrefix(written(offsets_[line])), line);
   }
@@ -152,6 +164,7 @@ EnamdictReader::Records EnamdictReader::records(std::stop_token stop, std::size_
   });
   std::vector<RawLine> lines;
   lines.reserve(offsets_.size());
+  PreferHugePages(lines);
   for (const auto& [prefix, line] : order) {
     const Offsets& o = offsets_[line];
     lines.push_back({written(o), kept.substr(o.begin + o.written, o.reading), o.sexes, true});
@@ -176,6 +189,7 @@ EnamdictReader::Records EnamdictReader::records(std::stop_token stop, std::size_
     names += part.names.size();
   }
   all.names.reserve(names);
+  PreferHugePages(all.names);
   for (Records& part : parts) {
     std::ranges::move(part.names, std::back_inserter(all.names));
     all.unreadable += part.unreadable;

@@ -23,6 +23,9 @@ inline constexpr std::size_t kLongestLine = std::size_t{16} << 10U;
 
 class EnamdictReader {
  public:
+  // Makes room at once for what a file of `bytes` is likely to keep, so that nothing is copied as
+  // it grows; a file that keeps more grows as any other.
+  void expect(std::size_t bytes);
   // Reads the lines that `block` completes; what follows its last newline waits for the next.
   void read(std::string_view block);
   // Reads a last line that ends without its newline.

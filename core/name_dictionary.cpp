@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "core/characters.h"
+#include "core/huge_pages.h"
 #include "core/name_characters.h"
 #include "core/name_familiarity.h"
 #include "core/sex_estimate.h"
@@ -116,6 +117,7 @@ Counted CountRecords(std::span<NameRecord> records, const std::stop_token& stop)
   // Room for every record at once: what no name takes is never touched, and the arrays are not
   // copied as they grow.
   counted.names.reserve(records.size());
+  PreferHugePages(counted.names);
   for (std::size_t i = 0; i < records.size(); ++i) {
     if (i % kBetweenStops == 0 && stop.stop_requested()) {
       return {};
@@ -151,6 +153,7 @@ Counted CountAll(std::span<NameRecord> records, const std::stop_token& stop) {
   }
   Counted all;
   all.names.reserve(records.size());
+  PreferHugePages(all.names);
   for (Counted& part : counted) {
     all.uncounted += part.uncounted;
     std::ranges::move(part.names, std::back_inserter(all.names));
@@ -188,6 +191,9 @@ NameDictionary::NameDictionary(std::vector<NameRecord> records, const std::stop_
   text_.reserve(bytes);
   readings_.reserve(readings);
   names_.reserve(counted.names.size());
+  PreferHugePages(text_);
+  PreferHugePages(readings_);
+  PreferHugePages(names_);
   const auto keep = [this](const std::string& text) {
     const char* start = text_.data() + text_.size();
     text_.insert(text_.end(), text.begin(), text.end());
@@ -226,6 +232,8 @@ void NameDictionary::rankInKanaOrder() {
 
 void NameDictionary::rankInKanaOrder(Sexes sexes) {
   std::vector<std::uint32_t>& ranks = kanaRanks_.at(KanaRankIndex(sexes));
+  ranks.reserve(names_.size());
+  PreferHugePages(ranks);
   ranks.resize(names_.size());
   if (sexes == (kBoy | kGirl)) {  // the order the names are stored in
     std::iota(ranks.begin(), ranks.end(), 0U);
@@ -240,6 +248,7 @@ void NameDictionary::rankInKanaOrder(Sexes sexes) {
   };
   std::vector<First> firsts;
   firsts.reserve(names_.size());
+  PreferHugePages(firsts);
   for (std::uint32_t name = 0; name < names_.size(); ++name) {
     const auto& readings = names_[name].readings;
     const auto found = std::ranges::find_if(
