@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "core/name_characters.h"
 #include "core/name_familiarity.h"
 
 namespace quendrel {
@@ -52,6 +53,11 @@ std::string CountsCell(const NameStrokes& counts, std::size_t length) {
     joined.append(k == 0 ? "" : kSeparator).append(strokes == 0 ? "？" : std::to_string(strokes));
   }
   return joined;
+}
+
+std::string WidestCountsCell() {
+  const auto largest = static_cast<StrokeCount>(LargestNameCharacterCount());
+  return CountsCell({largest, largest, largest}, kNameLength);
 }
 
 std::string_view HeaderOf(CandidateField field) {

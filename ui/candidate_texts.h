@@ -30,6 +30,8 @@ CandidateOrder OrderOf(CandidateColumn column);
 
 // A name's counts as 「12・12」, a character that nothing counts as 「？」.
 std::string CountsCell(const NameStrokes& counts, std::size_t length);
+// The longest such cell: three characters of the largest count, 「29・29・29」.
+std::string WidestCountsCell();
 
 // A cell as the list shows it: the counts as 「12・12」, a reading as ReadingCell gives it.
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column);

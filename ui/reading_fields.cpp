@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/reading_fields.h"
 
+#include <utility>
+
+#include "core/characters.h"
+#include "core/fortune_catalogue.h"
 #include "ui/result_rows.h"
 
 namespace quendrel {
@@ -28,6 +32,20 @@ std::string ReadingCell(const GridValues& grids, ReadingField field) {
     return std::string{kNoFortune};
   }
   return std::string{fortune->FortuneName}.append(" ").append(TrendName(fortune->Trend));
+}
+
+std::string WidestReadingCell(ReadingField field) {
+  if (!IsTheme(field)) {
+    return "888";
+  }
+  std::string widest{kNoFortune};
+  for (const FortuneEntry& entry : FortuneCatalogue()) {
+    std::string cell = std::string{entry.FortuneName}.append(" ").append(TrendName(entry.Trend));
+    if (CountCharacters(cell) > CountCharacters(widest)) {
+      widest = std::move(cell);
+    }
+  }
+  return widest;
 }
 
 std::string ReadingCellHeard(const GridValues& grids, ReadingField field) {

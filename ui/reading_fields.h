@@ -48,6 +48,9 @@ std::string_view HeaderOf(ReadingField field);
 
 // A number as it is; a theme row as its fortune's name and trend, 「躍進運 急上昇」, or 「なし」.
 std::string ReadingCell(const GridValues& grids, ReadingField field);
+// The longest text a field's column can show, in characters, that the column be made wide enough
+// for any row: three digits, or the catalogue's longest fortune with its trend.
+std::string WidestReadingCell(ReadingField field);
 // As a screen reader hears it, after its header: "天格 25", "未来 躍進運 急上昇".
 std::string ReadingCellHeard(const GridValues& grids, ReadingField field);
 

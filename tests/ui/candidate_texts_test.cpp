@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/characters.h"
 #include "core/dictionary_load.h"
 #include "core/name_reading.h"
 #include "tests/euc_jp.h"
@@ -54,6 +55,16 @@ TEST(CandidateTexts, SharedCellsAndThePatternPagesWords) {
     EXPECT_EQ(ReadingCell(grids, field), cells.at(static_cast<std::size_t>(field)));
   }
   EXPECT_EQ(ReadingCell(GridValues{1, 2, 3, 4, 68}, ReadingField::Future), "なし");
+  // Columns are made as wide as the longest cell any row can show.
+  EXPECT_EQ(WidestCountsCell(), "29・29・29");
+  for (std::int32_t number = 0; number <= 180; ++number) {
+    const GridValues every{number, number, number, number, number};
+    for (const ReadingField field : kReadingFields) {
+      EXPECT_LE(CountCharacters(ReadingCell(every, field)),
+                CountCharacters(WidestReadingCell(field)))
+          << number;
+    }
+  }
   EXPECT_EQ(PositionCaption(0, 12), "1文字目 12画(&U)");
   EXPECT_EQ(PositionCaption(2, 5), "3文字目 5画(&O)");
   EXPECT_EQ(CharacterItem({"陽", "ひ・あき"}), "陽\u3000ひ・あき");

@@ -10,6 +10,8 @@ namespace quendrel {
 
 // The role by which a row names what it shows, alike before and after a change.
 inline constexpr int kIdentityRole = Qt::UserRole;
+// A header's: the longest text its column can show, where the first rows may not hold it.
+inline constexpr int kWidestRole = Qt::UserRole + 1;
 
 // A Qt model over a list that lives elsewhere, a row per item, or none without a list. Each
 // change says what it does to the rows, so that the views keep the current row and the selection

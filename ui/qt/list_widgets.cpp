@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QStyle>
 #include <QTableView>
 
 #include "ui/qt/list_model.h"
@@ -69,10 +70,17 @@ QTableView* ListTable(QAbstractItemModel* model, std::string_view heard, QWidget
 }
 
 void FitColumns(QTableView& table) {
-  const int widest = table.fontMetrics().horizontalAdvance(QChar(u'名')) * 14;
+  const QFontMetrics& metrics = table.fontMetrics();
+  const int widest = metrics.horizontalAdvance(QChar(u'名')) * 14;
+  // As a cell's own hint pads its text.
+  const int padding =
+      2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
   table.resizeColumnsToContents();
   for (int column = 0; column < table.model()->columnCount(); ++column) {
-    table.setColumnWidth(column, std::min(table.columnWidth(column), widest));
+    const QString longest =
+        table.model()->headerData(column, Qt::Horizontal, kWidestRole).toString();
+    const int needed = longest.isEmpty() ? 0 : metrics.horizontalAdvance(longest) + padding;
+    table.setColumnWidth(column, std::min(std::max(table.columnWidth(column), needed), widest));
   }
 }
 

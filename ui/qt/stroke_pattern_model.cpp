@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "ui/candidate_texts.h"
 #include "ui/qt/qt_strings.h"
 #include "ui/stroke_pattern_texts.h"
 
@@ -42,10 +43,19 @@ QVariant StrokePatternModel::value(const StrokePatterns& patterns, std::size_t r
 }
 
 QVariant StrokePatternModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation == Qt::Horizontal && section >= 0 &&
-      std::cmp_less(section, kPatternColumns.size()) &&
-      (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
-    return ToQString(HeaderOf(ColumnAt(section)));
+  if (orientation != Qt::Horizontal || section < 0 ||
+      std::cmp_greater_equal(section, kPatternColumns.size())) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  const PatternColumn column = ColumnAt(section);
+  if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+    return ToQString(HeaderOf(column));
+  }
+  if (role == kWidestRole) {
+    const auto* field = std::get_if<ReadingField>(&column);
+    return ToQString(field != nullptr                                 ? WidestReadingCell(*field)
+                     : column == PatternColumn{PatternField::Strokes} ? WidestCountsCell()
+                                                                      : std::string{});
   }
   return QAbstractTableModel::headerData(section, orientation, role);
 }
