@@ -18,6 +18,13 @@ bool IsText(PatternColumn column) {
   return column == PatternColumn{PatternField::Strokes} || IsTheme(column);
 }
 
+std::string WidestCell(PatternColumn column) {
+  if (const auto* field = std::get_if<ReadingField>(&column)) {
+    return WidestReadingCell(*field);
+  }
+  return column == PatternColumn{PatternField::Strokes} ? WidestCountsCell() : std::string{};
+}
+
 }  // namespace
 
 int StrokePatternModel::columnCount(const QModelIndex& parent) const {
@@ -52,10 +59,7 @@ QVariant StrokePatternModel::headerData(int section, Qt::Orientation orientation
     return ToQString(HeaderOf(column));
   }
   if (role == kWidestRole) {
-    const auto* field = std::get_if<ReadingField>(&column);
-    return ToQString(field != nullptr                                 ? WidestReadingCell(*field)
-                     : column == PatternColumn{PatternField::Strokes} ? WidestCountsCell()
-                                                                      : std::string{});
+    return ToQString(WidestCell(column));
   }
   return QAbstractTableModel::headerData(section, orientation, role);
 }
