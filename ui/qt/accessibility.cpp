@@ -2,6 +2,7 @@
 #include "ui/qt/accessibility.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QWidget>
 
 #include "ui/qt/qt_strings.h"
@@ -10,11 +11,15 @@ namespace quendrel {
 namespace {
 
 constexpr const char* kHeardWithItsValue = "quendrelHeardWithItsValue";
+constexpr const char* kHeardAsPane = "quendrelHeardAsPane";
 
 // Qt's accessibility cache owns the interfaces that factories make.
 QAccessibleInterface* InterfaceFor(const QString& /*className*/, QObject* object) {
   if (auto* own = dynamic_cast<OwnAccessibleInterface*>(object)) {
     return own->createAccessibleInterface();
+  }
+  if (object->property(kHeardAsPane).toBool()) {
+    return new QAccessibleWidget(qobject_cast<QWidget*>(object), QAccessible::Pane);
   }
   return nullptr;
 }
@@ -27,6 +32,10 @@ void InstallAccessibility() {
     return true;
   }();
   Q_UNUSED(installed);
+}
+
+void HeardAsPane(QWidget& container) {
+  container.setProperty(kHeardAsPane, true);
 }
 
 void MarkHeardWithItsValue(QWidget& caption, bool heard) {

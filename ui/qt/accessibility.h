@@ -29,6 +29,10 @@ void InstallAccessibility();
 void MarkHeardWithItsValue(QWidget& caption, bool heard);
 [[nodiscard]] bool IsHeardWithItsValue(const QObject& caption);
 
+// Gives a container a pane's role, for one that Qt gives another role a reader speaks as a list:
+// a stack of pages is a layered pane, which Orca announces with its count of selected items.
+void HeardAsPane(QWidget& container);
+
 // Tells a screen reader what a command showed, politely: it waits for what is being said and
 // leaves the focus where it is.
 void Announce(QWidget& source, std::string_view said);

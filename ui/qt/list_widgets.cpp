@@ -44,6 +44,11 @@ QLabel* BuddyLabel(std::string_view caption, QWidget* buddy, QWidget* parent) {
   auto* label = new QLabel(ToQString(caption), parent);
   label->setBuddy(buddy);
   label->setAccessibleName(ToQString(caption.substr(0, caption.find("(&"))));
+  // Qt would name the control by the caption with its key's letter, 「よみ(Y)」, which a reader
+  // says after the caption it has already read.
+  if (buddy->accessibleName().isEmpty()) {
+    buddy->setAccessibleName(label->accessibleName());
+  }
   return label;
 }
 
