@@ -106,16 +106,9 @@ void CandidatesWindow::createControls(CurrentGiven currentGiven) {
   pages_->addTab(patterns_, QStringLiteral("画数から(&2)"));
   pages_->addTab(shortlist_, QStringLiteral("残した候補(&3)"));
   layout->addWidget(pages_, 1);
-  // The pages' stack is a pane named by the page it shows: a screen reader entering a page would
-  // speak an unnamed layered pane of "0 items".
-  auto* stack = pages_->findChild<QStackedWidget*>();
-  HeardAsPane(*stack);
-  const auto nameStack = [this, stack] {
-    const QString caption = pages_->tabText(pages_->currentIndex());
-    stack->setAccessibleName(caption.left(caption.indexOf(QStringLiteral("(&"))));
-  };
-  nameStack();
-  connect(pages_, &QTabWidget::currentChanged, this, nameStack);
+  // The pages' stack is an unnamed pane, which a screen reader passes over as layout: the page's
+  // tab names the page, and Qt's layered pane is spoken as a list of "0 items".
+  HeardAsPane(*pages_->findChild<QStackedWidget*>());
 
   connect(surname_, &QLineEdit::textChanged, this, [this] { applySurname(); });
 }
