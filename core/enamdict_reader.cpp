@@ -110,10 +110,14 @@ void EnamdictReader::read(std::string_view block) {
   }
 }
 
-// ENAMDICT keeps a fifth of its bytes, and has a line for every 36 bytes.
+// ENAMDICT keeps a fifth of its bytes, and has a line for every 36 bytes. Room is made for a file
+// of up to 64 MiB, more than twice ENAMDICT: a larger one, or a device that claims any size,
+// grows as it is read rather than reserving its size at once.
 void EnamdictReader::expect(std::size_t bytes) {
   constexpr std::size_t kKeptShare = 4;
   constexpr std::size_t kShortestLines = 32;
+  constexpr std::size_t kLargestExpected = std::size_t{64} << 20U;
+  bytes = std::min(bytes, kLargestExpected);
   kept_.reserve(bytes / kKeptShare);
   offsets_.reserve(bytes / kShortestLines);
   PreferHugePages(kept_);
