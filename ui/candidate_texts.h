@@ -32,6 +32,15 @@ CandidateOrder OrderOf(CandidateColumn column);
 std::string CountsCell(const NameStrokes& counts, std::size_t length);
 // The longest such cell: three characters of the largest count, 「29・29・29」.
 std::string WidestCountsCell();
+// The longest cell of a list's column: a reading field's, the counts for the list's `strokes`
+// column, and none for the others, whose first rows show their longest.
+template <typename Own>
+std::string WidestCell(const ListColumn<Own>& column, Own strokes) {
+  if (const auto* field = std::get_if<ReadingField>(&column)) {
+    return WidestReadingCell(*field);
+  }
+  return std::get<Own>(column) == strokes ? WidestCountsCell() : std::string{};
+}
 
 // A cell as the list shows it: the counts as 「12・12」, a reading as ReadingCell gives it.
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column);

@@ -19,13 +19,6 @@ bool IsNumber(CandidateColumn column) {
          (std::holds_alternative<ReadingField>(column) && !IsTheme(column));
 }
 
-std::string WidestCell(CandidateColumn column) {
-  if (const auto* field = std::get_if<ReadingField>(&column)) {
-    return WidestReadingCell(*field);
-  }
-  return column == CandidateColumn{CandidateField::Strokes} ? WidestCountsCell() : std::string{};
-}
-
 }  // namespace
 
 int CandidateTableModel::columnCount(const QModelIndex& parent) const {
@@ -63,7 +56,7 @@ QVariant CandidateTableModel::headerData(int section, Qt::Orientation orientatio
       // The first click on a fortune puts the best first, as the ranking does.
       return IsTheme(ColumnAt(section)) ? Qt::DescendingOrder : Qt::AscendingOrder;
     case kWidestRole:
-      return ToQString(WidestCell(ColumnAt(section)));
+      return ToQString(WidestCell(ColumnAt(section), CandidateField::Strokes));
     default:
       return QAbstractTableModel::headerData(section, orientation, role);
   }

@@ -18,13 +18,6 @@ bool IsText(PatternColumn column) {
   return column == PatternColumn{PatternField::Strokes} || IsTheme(column);
 }
 
-std::string WidestCell(PatternColumn column) {
-  if (const auto* field = std::get_if<ReadingField>(&column)) {
-    return WidestReadingCell(*field);
-  }
-  return column == PatternColumn{PatternField::Strokes} ? WidestCountsCell() : std::string{};
-}
-
 }  // namespace
 
 int StrokePatternModel::columnCount(const QModelIndex& parent) const {
@@ -59,7 +52,7 @@ QVariant StrokePatternModel::headerData(int section, Qt::Orientation orientation
     return ToQString(HeaderOf(column));
   }
   if (role == kWidestRole) {
-    return ToQString(WidestCell(column));
+    return ToQString(WidestCell(column, PatternField::Strokes));
   }
   return QAbstractTableModel::headerData(section, orientation, role);
 }
