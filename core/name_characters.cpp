@@ -2,7 +2,7 @@
 #include "core/name_characters.h"
 
 #include <algorithm>
-#include <iterator>
+#include <ranges>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -49,7 +49,6 @@ bool InReadingOrder(const NameCharacter& a, const NameCharacter& b) {
 }
 
 struct CountIndex {
-  std::vector<std::string> kanaSounds;  // what the kana's entries view
   std::vector<std::vector<NameCharacter>> byCount;
 };
 
@@ -57,7 +56,7 @@ CountIndex IndexByCount() {
   CountIndex index;
   std::vector<NameCharacter> characters;
   for (const NameKanjiEntry& entry : NameKanji()) {
-    characters.push_back({ToUtf8(std::u32string{entry.kanji}), entry.readings});
+    characters.push_back({ToUtf8(std::u32string{entry.kanji}), ShownReadings(entry)});
   }
   std::u32string kana;
   for (const Range range : kKana) {
@@ -65,9 +64,8 @@ CountIndex IndexByCount() {
       kana.push_back(c);
     }
   }
-  std::ranges::transform(kana, std::back_inserter(index.kanaSounds), KanaSound);
-  for (std::size_t k = 0; k < kana.size(); ++k) {
-    characters.push_back({ToUtf8(kana.substr(k, 1)), index.kanaSounds[k]});
+  for (const char32_t c : kana) {
+    characters.push_back({ToUtf8(std::u32string{c}), KanaSound(c)});
   }
   for (NameCharacter& c : characters) {
     const auto strokes = static_cast<std::size_t>(
@@ -91,6 +89,27 @@ const CountIndex& Index() {
 }
 
 }  // namespace
+
+std::string ShownReadings(const NameKanjiEntry& entry) {
+  std::vector<std::string_view> shown;
+  const auto add = [&shown](std::string_view readings, bool stems) {
+    for (const auto part : std::views::split(readings, std::string_view{"・"})) {
+      std::string_view reading{part.begin(), part.end()};
+      reading = stems ? reading.substr(0, reading.find('.')) : reading;
+      if (!reading.empty() && std::ranges::find(shown, reading) == shown.end()) {
+        shown.push_back(reading);
+      }
+    }
+  };
+  add(entry.nanori, false);
+  add(entry.kun, true);
+  add(entry.on, false);
+  std::string joined;
+  for (const std::string_view reading : shown) {
+    joined.append(joined.empty() ? "" : "・").append(reading);
+  }
+  return joined;
+}
 
 bool IsNameCharacter(std::string_view character) {
   const std::u32string form = LookupForm(character);

@@ -37,7 +37,7 @@ CORRECTIONS = {
 }
 VERSIONS = re.compile(r"^// Versions: (.*)$", re.MULTILINE)
 ENTRY = re.compile(r"\{U'(.+?)', (\d+)\}")
-NAME_KANJI = re.compile(r"\{U'(.)', \"([^\"]*)\"\}")
+NAME_KANJI = re.compile(r"\{U'(.)', (\"[^\"]*\", \"[^\"]*\", \"[^\"]*\")\}")
 READING_SEPARATOR = "・"
 KATAKANA_TO_HIRAGANA = {code: code - (ord("ァ") - ord("ぁ")) for code in range(ord("ァ"), ord("ヶ") + 1)}
 UNICODE_VERSION = re.compile(r"^# Unicode [Vv]ersion:? (\S+)")
@@ -54,14 +54,14 @@ def unique(readings):
 
 
 def name_readings(element):
-    """The readings of a kanji used in names, in hiragana: its nanori, or where it has none its kun
-    readings' stems (つ.ぐ gives つ; the marks of a prefix or suffix dropped), then its on readings."""
-    readings = [nanori.text for nanori in element.iter("nanori")]
-    if not readings:
-        kun = [r.text.split(".")[0] for r in element.iter("reading") if r.get("r_type") == "ja_kun"]
-        on = [r.text for r in element.iter("reading") if r.get("r_type") == "ja_on"]
-        readings = kun + on
-    return unique(r.replace("-", "").translate(KATAKANA_TO_HIRAGANA) for r in readings)
+    """A kanji's readings in hiragana as three lists: on, kun and nanori. A kun reading keeps the
+    "." before its okurigana (つ.ぐ), as KANJIDIC2 writes it; the marks of a prefix or suffix are
+    dropped."""
+    def of_type(r_type):
+        found = [r.text for r in element.iter("reading") if r.get("r_type") == r_type]
+        return unique(r.replace("-", "").translate(KATAKANA_TO_HIRAGANA) for r in found)
+
+    return (of_type("ja_on"), of_type("ja_kun"), unique(n.text for n in element.iter("nanori")))
 
 
 def read_kanjidic2(path):
@@ -157,11 +157,14 @@ def render(kanjidic2, unihan):
 def merged_readings(name_kanji, readings):
     """The allowed kanji as a name is compared with them, in normalisation form C, so that a
     compatibility kanji such as 神 U+FA19 stands as the unified one it is read as, each with its
-    readings: the unified kanji's first, then those that only the compatibility one has."""
+    readings of each kind: the unified kanji's first, then those that only the compatibility one
+    has."""
     merged = {}
     for kanji in sorted(name_kanji, key=lambda c: (not nfc_stable(c), ord(c))):
         unified = unicodedata.normalize("NFC", kanji)
-        merged[unified] = unique(merged.get(unified, []) + readings.get(unified, []) + readings[kanji])
+        before = merged.get(unified, ([], [], []))
+        own = readings.get(unified, ([], [], []))
+        merged[unified] = tuple(unique(b + o + k) for b, o, k in zip(before, own, readings[kanji]))
     return sorted(merged.items(), key=lambda item: ord(item[0]))
 
 
@@ -178,9 +181,9 @@ def render_name_kanji(kanjidic2):
         "// and 8 (the jōyō kanji) or 9 and 10 (the jinmeiyō kanji), in normalisation form C, as a name",
         f"// is compared in that form: {len(name_kanji)} kanji, {len(rows)} once normalised.",
         "//",
-        "// Each with the readings used in names, in hiragana: KANJIDIC2's nanori, or for a kanji with",
-        "// none its kun readings (the stem before the okurigana) and then its on readings; each once,",
-        "// where it first occurs. A compatibility kanji's readings follow the unified one's.",
+        "// Each with its readings in hiragana, each once where it first occurs: KANJIDIC2's on readings,",
+        "// its kun readings (a \".\" before the okurigana, as KANJIDIC2 writes them) and its nanori, the",
+        "// readings used in names. A compatibility kanji's readings follow the unified one's.",
         "//",
         f"// KANJIDIC2 file_version {kd_header['file_version']}, database_version "
         f"{kd_header['database_version']}, created {kd_header['date_of_creation']},",
@@ -197,7 +200,10 @@ def render_name_kanji(kanjidic2):
         "// clang-format off",
         "constexpr NameKanjiEntry kNameKanji[] = {",
     ]
-    lines += [f'    {{U\'{kanji}\', "{READING_SEPARATOR.join(kana)}"}},' for kanji, kana in rows]
+    lines += [
+        f"    {{U'{kanji}', " + ", ".join(f'"{READING_SEPARATOR.join(kind)}"' for kind in kinds) + "},"
+        for kanji, kinds in rows
+    ]
     return "\n".join(lines + closing("std::span<const NameKanjiEntry> NameKanji()", "kNameKanji"))
 
 

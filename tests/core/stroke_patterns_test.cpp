@@ -148,17 +148,18 @@ TEST(NameCharacters, ListsTheCharactersOfACountByReading) {
               NameCharactersWithCount(30).empty());
 }
 
-// 亜 has nanori; 悲 none, so its kun stem かな (of かな.しい and かな.しむ) and its on ヒ; 神
+// Nanori first, then the kun stems (かな of かな.しい and かな.しむ), then the on readings; 神
 // U+FA19's readings follow those of 神 U+795E, as NFC makes one of them.
 TEST(NameCharacters, HoldsTheReadingsUsedInNames) {
   const auto readings = [](char32_t kanji) {
     const auto found = std::ranges::find(NameKanji(), kanji, &NameKanjiEntry::kanji);
-    return found == NameKanji().end() ? "(none)" : found->readings;
+    return found == NameKanji().end() ? "(none)" : ShownReadings(*found);
   };
-  EXPECT_EQ(readings(U'亜'), "や・つぎ・つぐ");
+  EXPECT_EQ(readings(U'亜'), "や・つぎ・つぐ・つ・あ");
+  EXPECT_EQ(readings(U'川'), "か・こ・さわ・かわ・せん");
   EXPECT_EQ(readings(U'悲'), "かな・ひ");
   EXPECT_EQ(readings(U'神'),
-            "か・かぐ・かな・かも・くま・こ・こは・だま・み・かみ・こう・たましい・しん・じん");
+            "か・かぐ・かな・かも・くま・こ・こは・だま・み・かみ・かん・こう・たましい・しん・じん");
   EXPECT_EQ(readings(U'\uFA19'), "(none)");
 }
 
