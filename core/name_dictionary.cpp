@@ -13,6 +13,7 @@
 #include "core/huge_pages.h"
 #include "core/name_characters.h"
 #include "core/name_familiarity.h"
+#include "core/reading_check.h"
 #include "core/sex_estimate.h"
 
 namespace quendrel {
@@ -102,6 +103,9 @@ Verdict Examine(Examined& name, NameRecord& record) {
       return Verdict::Uncounted;
     }
     name.nameCharactersOnly = name.nameCharactersOnly && IsNameCharacter(characters[k]);
+  }
+  for (ReadingRecord& reading : record.readings | std::views::filter(Listed)) {
+    reading.fit = ExplainReading(record.written, reading.kana).fit;
   }
   return Verdict::Counted;
 }
@@ -203,9 +207,9 @@ NameDictionary::NameDictionary(std::vector<NameRecord> records, const std::stop_
     const std::size_t first = readings_.size();
     for (const ReadingRecord& reading : name.record->readings | std::views::filter(Listed)) {
       const std::optional<SexVerdict> judged = JudgeSex(name.record->written, reading.kana);
-      readings_.push_back({keep(reading.kana), reading.sexes,
-                           BitsOf(EstimateSex(judged, reading.sexes)),
-                           judged && judged->firm ? BitsOf(judged->sex) : Sexes{0}, Cost(reading)});
+      readings_.push_back(
+          {keep(reading.kana), reading.sexes, BitsOf(EstimateSex(judged, reading.sexes)),
+           judged && judged->firm ? BitsOf(judged->sex) : Sexes{0}, Cost(reading), reading.fit});
     }
     names_.push_back({keep(name.record->written), name.counts, name.length, name.nameCharactersOnly,
                       std::span{readings_}.subspan(first, readings_.size() - first)});
@@ -262,6 +266,15 @@ void NameDictionary::rankInKanaOrder(Sexes sexes) {
   for (std::uint32_t place = 0; place < firsts.size(); ++place) {
     ranks[firsts[place].name] = place;
   }
+}
+
+bool NameDictionary::records(std::string_view written, std::string_view kana) const {
+  return std::ranges::any_of(names_, [written, kana](const Name& name) {
+    return name.written == written &&
+           std::ranges::any_of(name.readings, [kana](const GivenNameReading& reading) {
+             return reading.kana == kana && reading.sexes != 0;
+           });
+  });
 }
 
 }  // namespace quendrel

@@ -22,6 +22,7 @@ struct GivenNameReading {
   Sexes estimate;             // whom it is given to, by EstimateSex: both where it is either's
   Sexes firm;                 // the same where the rule is firm on its writing and reading alone
   std::uint16_t familiarity;  // the familiarity source's cost, kUnfamiliar where it lacks it
+  ReadingFit fit;             // how the name's characters explain it
 };
 
 // Past every cost of the familiarity source: a name it lacks ranks after those it has.
@@ -69,6 +70,9 @@ class NameDictionary {
   // Each name's place in kana order of its first reading estimated for these sexes (the names are
   // stored in that order for either); names with no such reading come last.
   [[nodiscard]] std::span<const std::uint32_t> kanaRanks(Sexes sexes) const;
+
+  // Whether the records give this name this reading (hiragana) as a given name.
+  [[nodiscard]] bool records(std::string_view written, std::string_view kana) const;
 
   // The names left out for a character that nothing counts, and past the most a list can hold.
   [[nodiscard]] std::size_t uncounted() const { return uncounted_; }

@@ -65,7 +65,7 @@ struct PreparedFilter {
         (sexes & SexesOf(filter.sex)) == 0) {
       return false;
     }
-    if (characters.empty() && start.empty()) {
+    if (characters.empty() && start.empty() && filter.worstFit == ReadingFit::Unexplained) {
       return true;
     }
     if (!std::ranges::all_of(characters, [&name](const std::string& character) {
@@ -74,7 +74,7 @@ struct PreparedFilter {
       return false;
     }
     return std::ranges::any_of(name.readings, [this](const GivenNameReading& reading) {
-      return ForSex(reading, filter.sex) && reading.kana.starts_with(start);
+      return Shows(reading, filter) && reading.kana.starts_with(start);
     });
   }
 
@@ -93,7 +93,7 @@ std::int32_t TotalStrokes(const NameCounts& counts) {
 
 // A candidate's value in a column; a better trend has the larger score.
 std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, CandidateOrder order,
-                         SexChoice sex, std::uint16_t familiarity) {
+                         const CandidateFilter& filter, std::uint16_t familiarity) {
   const auto theme = [&c](AppraisalTheme t) {
     return c.score.themes.at(static_cast<std::size_t>(t));
   };
@@ -101,7 +101,9 @@ std::int32_t ColumnValue(const Candidate& c, const NameDictionary& dictionary, C
     case CandidateOrder::Strokes:
       return TotalStrokes(dictionary[c.name].counts);
     case CandidateOrder::Sex:
-      return SexesFor(dictionary[c.name], sex);
+      return SexesFor(dictionary[c.name], filter);
+    case CandidateOrder::Fit:
+      return static_cast<std::int32_t>(BestFit(dictionary[c.name], filter));
     case CandidateOrder::Familiarity:
       return familiarity;
     case CandidateOrder::Tenkaku:
@@ -253,18 +255,30 @@ ReadingScore ScoreGrids(const GridValues& grids) {
   return scored;
 }
 
-Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex) {
+bool Shows(const GivenNameReading& reading, const CandidateFilter& filter) {
+  return ForSex(reading, filter.sex) && reading.fit <= filter.worstFit;
+}
+
+Sexes SexesFor(const NameDictionary::Name& name, const CandidateFilter& filter) {
   Sexes sexes = 0;
   for (const GivenNameReading& reading : name.readings) {
-    sexes |= ForSex(reading, sex) ? reading.estimate : Sexes{0};
+    sexes |= Shows(reading, filter) ? reading.estimate : Sexes{0};
   }
   return sexes;
 }
 
-std::string ReadingsFor(const NameDictionary::Name& name, SexChoice sex) {
+ReadingFit BestFit(const NameDictionary::Name& name, const CandidateFilter& filter) {
+  ReadingFit best = ReadingFit::Unexplained;
+  for (const GivenNameReading& reading : name.readings) {
+    best = Shows(reading, filter) ? std::min(best, reading.fit) : best;
+  }
+  return best;
+}
+
+std::string ReadingsFor(const NameDictionary::Name& name, const CandidateFilter& filter) {
   std::string joined;
   for (const GivenNameReading& reading : name.readings) {
-    if (ForSex(reading, sex)) {
+    if (Shows(reading, filter)) {
       joined.append(joined.empty() ? "" : kReadingSeparator).append(reading.kana);
     }
   }
@@ -289,9 +303,12 @@ void CandidateList::setSurname(const NameCounts& surname) {
 
 void CandidateList::setFilter(const CandidateFilter& filter) {
   const bool reranks = filter.sex != filter_.sex;
+  const bool reorders = order_ == CandidateOrder::Fit && filter.worstFit != filter_.worstFit;
   filter_ = filter;
   if (reranks) {
     rank();
+  } else if (reorders) {
+    order();
   } else {
     show();
   }
@@ -365,7 +382,7 @@ void CandidateList::order() {
     const std::int32_t value =
         order_ == CandidateOrder::Reading
             ? static_cast<std::int32_t>(kana[c.name])
-            : ColumnValue(c, dictionary_, order_, filter_.sex, familiarity_[c.name]);
+            : ColumnValue(c, dictionary_, order_, filter_, familiarity_[c.name]);
     keys.push_back(PackKey({Ascending(value, ascending_), Place(c.rank)}, c.name));
   }
   std::ranges::sort(keys);

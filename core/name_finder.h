@@ -43,13 +43,20 @@ struct CandidateFilter {
   std::string readingStart;  // hiragana or katakana
   std::string containing;    // characters that must all occur in the name
   bool nameCharactersOnly = true;
+  // The readings listed: those this well explained by their characters, or better.
+  ReadingFit worstFit = ReadingFit::Unexplained;
 
   friend bool operator==(const CandidateFilter&, const CandidateFilter&) = default;
 };
 
-// The readings of a name for the chosen sex, joined by "・", and whom those readings are given to.
-std::string ReadingsFor(const NameDictionary::Name& name, SexChoice sex);
-Sexes SexesFor(const NameDictionary::Name& name, SexChoice sex);
+// Whether a list shows a reading: one for the chosen sex, and as well explained as it asks.
+bool Shows(const GivenNameReading& reading, const CandidateFilter& filter);
+
+// The readings of a name that a list shows, joined by "・", whom those readings are given to, and
+// how well the best of them is explained by the name's characters.
+std::string ReadingsFor(const NameDictionary::Name& name, const CandidateFilter& filter);
+Sexes SexesFor(const NameDictionary::Name& name, const CandidateFilter& filter);
+ReadingFit BestFit(const NameDictionary::Name& name, const CandidateFilter& filter);
 
 // The two rankings: おすすめ puts first the names whose three rows all rise or hold (no fall,
 // every number with a fortune), the most familiar first, then the others as 運勢順 does; 運勢順
@@ -65,6 +72,7 @@ enum class CandidateOrder : std::uint8_t {
   Sex,
   Familiarity,
   Strokes,
+  Fit,
   Tenkaku,
   Jinkaku,
   Chikaku,

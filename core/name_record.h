@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/reading_check.h"
+
 // A given name as the program keeps it, whatever file it was read from: its written form and
 // each of its readings with what is known of it. A source's format is read into these records by
 // its own reader; nothing past that reader knows the source's tags.
@@ -21,6 +23,8 @@ struct ReadingRecord {
   Sexes sexes = 0;   // as the source records it; none where it does not say it is a given name
   // How often the name is met with this reading, from another source: lower is more often.
   std::optional<int> familiarity = std::nullopt;
+  // How the characters of the name explain it, once a dictionary has listed it.
+  ReadingFit fit = ReadingFit::Unexplained;
 
   friend bool operator==(const ReadingRecord&, const ReadingRecord&) = default;
 };

@@ -92,8 +92,8 @@ void AddForms(Forms& forms, const std::u32string& kana, ReadingKind kind) {
                        static_cast<std::uint8_t>(changes | kGeminated)});
     }
     if ((last == U'う' && (before == kU || before == kO)) || (last == U'い' && before == kE)) {
-      forms.push_back(
-          {start.substr(0, start.size() - 1), kind, static_cast<std::uint8_t>(changes | kShortened)});
+      forms.push_back({start.substr(0, start.size() - 1), kind,
+                       static_cast<std::uint8_t>(changes | kShortened)});
     }
   }
 }
@@ -141,10 +141,19 @@ bool IsKana(char32_t c) {
   return (c >= U'\u3041' && c <= U'\u3096') || c == U'ー';
 }
 
-// What each character of a name can be read as; `unread` where it may be left unread.
+// What each character of a name can be read as: a kanji's forms are the index's own, a kana's
+// and a voiced repeat mark's its own; `unread` where it may be left unread.
 struct Character {
+  Character() = default;
+  ~Character() = default;
+  Character(const Character&) = delete;
+  Character& operator=(const Character&) = delete;
+  Character(Character&&) = delete;
+  Character& operator=(Character&&) = delete;
+
   std::string written;
-  Forms forms;
+  Forms own;
+  const Forms* forms = &own;
   bool unread = false;
 };
 
@@ -159,33 +168,59 @@ Forms KanaForms(const std::u32string& kana) {
   return {{kana, ReadingKind::Kana, 0}};
 }
 
-std::vector<Character> CharactersOf(std::string_view written) {
+// Kanji of the unified block, kana and 々 are each a character in normalisation form C already,
+// which most names are written in; only others need ICU to tell where a character ends.
+bool Plain(char32_t c) {
+  return (c >= U'\u4E00' && c <= U'\u9FFF') || (c >= U'\u3041' && c <= U'\u3096') ||
+         (c >= U'\u30A1' && c <= U'\u30F6') || c == U'ー' || c == U'々';
+}
+
+std::vector<std::string> Split(std::string_view written) {
   constexpr std::size_t kMostCharacters = 16;
-  std::vector<Character> characters;
-  for (std::string& c : FirstCharacters(written, kMostCharacters)) {
-    Character character{.written = c, .forms = {}, .unread = false};
-    const std::u32string form = LookupForm(c);
+  const std::u32string codes = CodePoints(written);
+  if (!std::ranges::all_of(codes, Plain)) {
+    return FirstCharacters(written, kMostCharacters);
+  }
+  std::vector<std::string> characters;
+  for (std::size_t k = 0; k < std::min(codes.size(), kMostCharacters); ++k) {
+    characters.push_back(ToUtf8(codes.substr(k, 1)));
+  }
+  return characters;
+}
+
+std::vector<Character> CharactersOf(std::string_view written) {
+  const std::vector<std::string> typed = Split(written);
+  std::vector<Character> characters(typed.size());
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    Character& character = characters[i];
+    character.written = typed[i];
+    std::u32string form = CodePoints(typed[i]);
+    form = form.size() == 1 && Plain(form.front()) ? form : LookupForm(typed[i]);
     const std::u32string kana = CodePoints(FoldKana(ToUtf8(form)));
     const bool repeat = form == U"々" || form == U"ゝ" || form == U"ヽ";
     const bool voicedRepeat = form == U"ゞ" || form == U"ヾ";
-    if ((repeat || voicedRepeat) && !characters.empty()) {
-      character.forms = characters.back().forms;
-      character.unread = characters.back().unread;
+    if ((repeat || voicedRepeat) && i > 0) {
+      const Character& before = characters[i - 1];
+      character.unread = before.unread;
       if (voicedRepeat) {
-        for (Form& f : character.forms) {
+        character.own = *before.forms;
+        for (Form& f : character.own) {
           f.kana.front() += Has(kVoiceable, f.kana.front()) ? 1 : 0;
         }
+      } else if (before.forms == &before.own) {
+        character.own = before.own;
+      } else {
+        character.forms = before.forms;
       }
     } else if (std::ranges::all_of(kana, IsKana) && !kana.empty()) {
-      character.forms = KanaForms(kana);
+      character.own = KanaForms(kana);
     } else if (form.size() == 1) {
       const auto found = KanjiForms().find(form.front());
       character.unread = true;
       if (found != KanjiForms().end()) {
-        character.forms = found->second;
+        character.forms = &found->second;
       }
     }
-    characters.push_back(std::move(character));
   }
   return characters;
 }
@@ -197,7 +232,10 @@ std::u32string PlainReading(std::string_view reading) {
   for (std::size_t k = 1; k < kana.size(); ++k) {
     if (kana[k] == U'ー') {
       const std::size_t vowel = VowelOf(kana[k - 1]);
-      kana[k] = vowel == kO ? U'う' : vowel == kE ? U'い' : vowel < kVowels.size() ? kVowels.at(vowel) : kana[k];
+      kana[k] = vowel == kO              ? U'う'
+                : vowel == kE            ? U'い'
+                : vowel < kVowels.size() ? kVowels.at(vowel)
+                                         : kana[k];
     }
   }
   return kana;
@@ -217,19 +255,31 @@ class Explainer {
         reading_(std::move(reading)),
         steps_((characters_.size() + 1) * (reading_.size() + 1)) {}
 
+  // Parts that no reading explains are looked for only where nothing else explains the whole,
+  // as most readings are explained without.
   ReadingExplanation explain() {
-    at(0, 0).cost = 0;
-    for (std::size_t i = 0; i < characters_.size(); ++i) {
-      for (std::size_t j = 0; j <= reading_.size(); ++j) {
-        if (at(i, j).cost != std::numeric_limits<int>::max()) {
-          extend(i, j);
-        }
-      }
+    search(false);
+    if (at(characters_.size(), reading_.size()).cost == kNone) {
+      std::ranges::fill(steps_, Step{});
+      search(true);
     }
     return trace();
   }
 
  private:
+  static constexpr int kNone = std::numeric_limits<int>::max();
+
+  void search(bool unexplained) {
+    at(0, 0).cost = 0;
+    for (std::size_t i = 0; i < characters_.size(); ++i) {
+      for (std::size_t j = 0; j <= reading_.size(); ++j) {
+        if (at(i, j).cost != kNone) {
+          extend(i, j, unexplained);
+        }
+      }
+    }
+  }
+
   Step& at(std::size_t i, std::size_t j) { return steps_[(i * (reading_.size() + 1)) + j]; }
 
   void offer(std::size_t i, std::size_t j, std::size_t toI, std::size_t toJ, int cost,
@@ -241,12 +291,12 @@ class Explainer {
     }
   }
 
-  void extend(std::size_t i, std::size_t j) {
+  void extend(std::size_t i, std::size_t j, bool unexplained) {
     const Character& character = characters_[i];
     const bool last = i + 1 == characters_.size();
     if (j < reading_.size()) {
       const auto [begin, end] = std::ranges::equal_range(
-          character.forms, reading_[j], {}, [](const Form& f) { return f.kana.front(); });
+          *character.forms, reading_[j], {}, [](const Form& f) { return f.kana.front(); });
       for (const Form& form : std::ranges::subrange(begin, end)) {
         if (((form.changes & (kVoiced | kSemiVoiced)) != 0 && i == 0) ||
             ((form.changes & kGeminated) != 0 && last)) {
@@ -258,7 +308,7 @@ class Explainer {
     if (character.unread) {
       offer(i, j, i + 1, j, kUnreadCost, ReadingKind::Unread, 0);
     }
-    for (std::size_t toI = i + 1; toI <= characters_.size(); ++toI) {
+    for (std::size_t toI = i + 1; unexplained && toI <= characters_.size(); ++toI) {
       const auto count = static_cast<int>(toI - i);
       for (std::size_t toJ = j + 1; toJ <= reading_.size(); ++toJ) {
         offer(i, j, toI, toJ, kUnexplainedCost + (kUnexplainedCharacterCost * count),
@@ -270,8 +320,8 @@ class Explainer {
   // The form whole, or its beginning up to the end of any of its syllables.
   void offerForm(std::size_t i, std::size_t j, const Form& form) {
     const std::u32string_view rest = std::u32string_view{reading_}.substr(j);
-    const auto common = static_cast<std::size_t>(
-        std::ranges::mismatch(form.kana, rest).in1 - form.kana.begin());
+    const auto common =
+        static_cast<std::size_t>(std::ranges::mismatch(form.kana, rest).in1 - form.kana.begin());
     if (common == form.kana.size()) {
       offer(i, j, i + 1, j + common, CostOf(form.changes), form.kind, form.changes);
     }
@@ -290,8 +340,8 @@ class Explainer {
     ReadingExplanation explanation{ReadingFit::AsRead, {}};
     for (std::size_t i = characters_.size(), j = reading_.size(); i > 0;) {
       const Step step = at(i, j);
-      ReadingPart part{{}, ToUtf8(reading_.substr(step.fromKana, j - step.fromKana)), step.kind,
-                       step.changes};
+      ReadingPart part{
+          {}, ToUtf8(reading_.substr(step.fromKana, j - step.fromKana)), step.kind, step.changes};
       for (std::size_t c = step.fromCharacter; c < i; ++c) {
         part.written += characters_[c].written;
       }

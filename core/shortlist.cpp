@@ -16,12 +16,14 @@ void Shortlist::setSurname(std::string_view surname, const NameCounts& counts) {
   }
 }
 
-std::optional<std::size_t> Shortlist::add(std::string_view given, std::string_view reading) {
+std::optional<std::size_t> Shortlist::add(std::string_view given, std::string_view reading,
+                                          bool recorded) {
   const std::optional<std::size_t> place = placeFor(given);
   if (place == names_.size()) {
     ShortlistedName& name = names_.emplace_back();
     name.given = TruncateCharacters(given, kNameLength);
     name.reading = reading;
+    name.recorded = recorded;
     read(name);
   }
   return place;

@@ -14,8 +14,9 @@
 namespace quendrel {
 
 struct ShortlistedName {
-  std::string given;    // as a box holds it: its first three characters
-  std::string reading;  // hiragana where the name came with one, else empty
+  std::string given;      // as a box holds it: its first three characters
+  std::string reading;    // its readings, "・" between, where it came with any, else empty
+  bool recorded = false;  // whether the dictionary gives it those readings as a given name
   NameReading read;
   Appraisal appraisal;
 };
@@ -28,7 +29,8 @@ class Shortlist {
 
   // Adds a name at the end and gives its place; a name already kept stays where it is and gives
   // its own place, and one with no characters is not added.
-  std::optional<std::size_t> add(std::string_view given, std::string_view reading = {});
+  std::optional<std::size_t> add(std::string_view given, std::string_view reading = {},
+                                 bool recorded = false);
   // The place that add would give, without adding.
   [[nodiscard]] std::optional<std::size_t> placeFor(std::string_view given) const;
   void remove(std::size_t place);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/candidate_texts.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "core/name_characters.h"
 #include "core/name_familiarity.h"
+#include "ui/reading_check_texts.h"
 
 namespace quendrel {
 namespace {
@@ -13,8 +16,8 @@ constexpr std::string_view kSeparator = "・";
 
 // What a click on each of the list's own columns orders it by, in CandidateField's order; the
 // readings' orders follow Tenkaku in their own.
-constexpr std::array<CandidateOrder, 6> kOwnOrders = {
-    CandidateOrder::Rank, CandidateOrder::Written,     CandidateOrder::Reading,
+constexpr std::array<CandidateOrder, 7> kOwnOrders = {
+    CandidateOrder::Rank, CandidateOrder::Written,     CandidateOrder::Reading, CandidateOrder::Fit,
     CandidateOrder::Sex,  CandidateOrder::Familiarity, CandidateOrder::Strokes};
 static_assert(static_cast<std::size_t>(CandidateOrder::Relations) -
                   static_cast<std::size_t>(CandidateOrder::Tenkaku) + 1 ==
@@ -61,7 +64,7 @@ std::string WidestCountsCell() {
 }
 
 std::string_view HeaderOf(CandidateField field) {
-  constexpr std::array<std::string_view, 6> kHeaders = {"順位", "名前",   "よみ",
+  constexpr std::array<std::string_view, 7> kHeaders = {"順位", "名前",   "よみ", kFitHeader,
                                                         "性別", "なじみ", "画数"};
   return kHeaders.at(static_cast<std::size_t>(field));
 }
@@ -85,9 +88,11 @@ std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateC
     case CandidateField::Written:
       return std::string{name.written};
     case CandidateField::Reading:
-      return ReadingsFor(name, list.filter().sex);
+      return ReadingsFor(name, list.filter());
+    case CandidateField::Fit:
+      return std::string{FitName(BestFit(name, list.filter()))};
     case CandidateField::Sex:
-      return std::string{SexWord(SexesFor(name, list.filter().sex))};
+      return std::string{SexWord(SexesFor(name, list.filter()))};
     case CandidateField::Familiarity:
       return std::string{FamiliarityOf(list.familiarity(row)).shown};
     default:
@@ -103,6 +108,15 @@ std::string CandidateCellHeard(const CandidateList& list, std::size_t row, Candi
     return std::string{HeaderOf(CandidateField::Familiarity)}.append(" ").append(
         FamiliarityOf(list.familiarity(row)).heard);
   }
+  if (column == CandidateColumn{CandidateField::Fit}) {
+    std::string heard{kFitHeader};
+    for (const GivenNameReading& reading : list.name(row).readings) {
+      if (Shows(reading, list.filter())) {
+        heard.append(" ").append(ReadingCheckLine(list.name(row).written, reading.kana, false));
+      }
+    }
+    return heard;
+  }
   return CandidateCell(list, row, column);
 }
 
@@ -114,6 +128,26 @@ std::string CandidateSpeech(const CandidateList& list, std::size_t row) {
     }
   }
   return said;
+}
+
+std::string CandidateReadingCheck(const CandidateList& list, std::size_t row) {
+  constexpr std::size_t kMostLines = 2;
+  const NameDictionary::Name& name = list.name(row);
+  std::vector<std::string_view> shown;
+  for (const GivenNameReading& reading : name.readings) {
+    if (Shows(reading, list.filter())) {
+      shown.push_back(reading.kana);
+    }
+  }
+  std::string text;
+  for (std::size_t k = 0; k < std::min(shown.size(), kMostLines); ++k) {
+    text.append(ReadingCheckLine(name.written, shown[k], false)).append("\n");
+  }
+  if (shown.size() > kMostLines) {
+    text.append("ほかに").append(std::to_string(shown.size() - kMostLines)).append("つの読み　");
+  }
+  return text.append(shown.size() == 1 ? FitAdvice(ExplainReading(name.written, shown.front()))
+                                       : std::string{kFitRule});
 }
 
 std::string MatchCount(std::size_t count) {

@@ -18,11 +18,11 @@ namespace quendrel {
 inline constexpr std::string_view kCandidatesMenuItem = "名前の候補(&N)…";
 
 // The list's own columns, before the readings, and all its columns.
-enum class CandidateField : std::uint8_t { Rank, Written, Reading, Sex, Familiarity, Strokes };
+enum class CandidateField : std::uint8_t { Rank, Written, Reading, Fit, Sex, Familiarity, Strokes };
 using CandidateColumn = ListColumn<CandidateField>;
-inline constexpr auto kCandidateColumns = AroundReadings(
-    std::array{CandidateField::Rank, CandidateField::Written, CandidateField::Reading,
-               CandidateField::Sex, CandidateField::Familiarity, CandidateField::Strokes});
+inline constexpr auto kCandidateColumns = AroundReadings(std::array{
+    CandidateField::Rank, CandidateField::Written, CandidateField::Reading, CandidateField::Fit,
+    CandidateField::Sex, CandidateField::Familiarity, CandidateField::Strokes});
 
 std::string_view HeaderOf(CandidateField field);
 // What a click on a column's header orders the list by.
@@ -46,12 +46,16 @@ std::string WidestCell(const ListColumn<Own>& column, Own strokes) {
 std::string CandidateCell(const CandidateList& list, std::size_t row, CandidateColumn column);
 
 // A cell as a screen reader hears it: a reading with its header first ("天格 25", "未来 躍進運
-// 急上昇"), familiarity in words ("なじみ よく見る名前"); a name, its readings and its counts are
-// clear without.
+// 急上昇"), familiarity in words ("なじみ よく見る名前"), how the characters explain each reading
+// in full; a name, its readings and its counts are clear without.
 std::string CandidateCellHeard(const CandidateList& list, std::size_t row, CandidateColumn column);
 
 // A row as one line for a screen reader: "陽葵 ひまり 女の子 12・12 天格 … 未来 躍進運 急上昇 …".
 std::string CandidateSpeech(const CandidateList& list, std::size_t row);
+
+// How the characters explain a row's readings, for the line under the list: a line for each of
+// its first two readings, how many more it has, and what the outcome means.
+std::string CandidateReadingCheck(const CandidateList& list, std::size_t row);
 
 // "1,234件".
 std::string MatchCount(std::size_t count);

@@ -6,6 +6,7 @@
 
 #include "core/characters.h"
 #include "ui/candidate_texts.h"
+#include "ui/reading_check_texts.h"
 
 namespace quendrel {
 namespace {
@@ -23,7 +24,7 @@ std::string GivenCounts(const ShortlistedName& name) {
 }  // namespace
 
 std::string_view HeaderOf(ShortlistField field) {
-  constexpr std::array<std::string_view, 4> kHeaders = {"名", "よみ", "画数", "鑑定"};
+  constexpr std::array<std::string_view, 5> kHeaders = {"名", "よみ", "画数", kFitHeader, "鑑定"};
   return kHeaders.at(static_cast<std::size_t>(field));
 }
 
@@ -38,10 +39,28 @@ std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column) {
       return name.reading;
     case ShortlistField::Strokes:
       return GivenCounts(name);
+    case ShortlistField::Fit: {
+      std::string checked;
+      for (const std::string& kana : ReadingsOf(name)) {
+        checked.append(checked.empty() ? "" : "\u3000")
+            .append(ReadingCheckLine(name.given, kana, name.recorded));
+      }
+      return checked;
+    }
     default:
       return std::string{name.appraisal.personality ? name.appraisal.personality->Remark
                                                     : ApologyText()};
   }
+}
+
+std::vector<std::string> ReadingsOf(const ShortlistedName& name) {
+  std::vector<std::string> readings;
+  for (const auto part : std::views::split(name.reading, std::string_view{"・"})) {
+    if (!part.empty()) {
+      readings.emplace_back(part.begin(), part.end());
+    }
+  }
+  return readings;
 }
 
 std::string ShortlistTrendLine(const ShortlistedName& name, AppraisalTheme theme) {
@@ -54,7 +73,12 @@ std::string ShortlistSpeech(const Shortlist& list, std::size_t place) {
   std::string said = list.surname();
   said.append(said.empty() ? "" : " ").append(name.given);
   if (!name.reading.empty()) {
-    said.append("、").append(name.reading);
+    said.append("、")
+        .append(name.reading)
+        .append("。")
+        .append(kFitHeader)
+        .append(" ")
+        .append(ShortlistCell(name, ShortlistField::Fit));
   }
   said.append("。画数 ").append(GivenCounts(name));
   for (const ReadingField field : kReadingFields) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/shortlist.h"
 #include "ui/reading_fields.h"
@@ -16,19 +17,23 @@
 namespace quendrel {
 
 // The list's own columns, around the readings, and all its columns.
-enum class ShortlistField : std::uint8_t { Given, Reading, Strokes, Remark };
+enum class ShortlistField : std::uint8_t { Given, Reading, Strokes, Fit, Remark };
 using ShortlistColumn = ListColumn<ShortlistField>;
 inline constexpr auto kShortlistColumns = AroundReadings(
     std::array{ShortlistField::Given, ShortlistField::Reading, ShortlistField::Strokes},
-    std::array{ShortlistField::Remark});
+    std::array{ShortlistField::Fit, ShortlistField::Remark});
 
 std::string_view HeaderOf(ShortlistField field);
 
-// A name's cell: its counts as 「12・12」, a reading as ReadingCell gives it, the remark by 人格
-// or, where 人格 has no fortune, the apology the main window shows.
+// A name's cell: its counts as 「12・12」, a reading as ReadingCell gives it, each of its readings
+// checked against its characters as ReadingCheckLine gives it, the remark by 人格 or, where 人格
+// has no fortune, the apology the main window shows.
 std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column);
 
 // A theme row as the main window's trend line says it, or empty where its number has no fortune.
+// Its readings one by one.
+std::vector<std::string> ReadingsOf(const ShortlistedName& name);
+
 std::string ShortlistTrendLine(const ShortlistedName& name, AppraisalTheme theme);
 
 // A name as a screen reader hears it, in one group and in the order the card shows it:

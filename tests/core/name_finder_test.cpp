@@ -104,12 +104,22 @@ TEST_F(CandidateListTest, FiltersAsAsked) {
 TEST_F(CandidateListTest, ReadsOutTheReadingsOfTheChosenSex) {
   list_.setFilter({SexChoice::Boy, 0, "", "翠", true});
   ASSERT_EQ(list_.size(), 1U);
-  EXPECT_EQ(ReadingsFor(list_.name(0), SexChoice::Boy), "すい");
+  EXPECT_EQ(ReadingsFor(list_.name(0), list_.filter()), "すい");
   list_.setFilter({SexChoice::Either, 0, "", "陽葵", true});
-  EXPECT_EQ(ReadingsFor(list_.name(0), SexChoice::Either), "ひなた・ひまり");
-  EXPECT_EQ(SexesFor(list_.name(0), SexChoice::Girl), kBoy | kGirl);  // ひなた is either's
+  EXPECT_EQ(ReadingsFor(list_.name(0), list_.filter()), "ひなた・ひまり");
+  EXPECT_EQ(BestFit(list_.name(0), list_.filter()), ReadingFit::Unexplained);
+  list_.setFilter({SexChoice::Girl, 0, "", "陽葵", true});
+  EXPECT_EQ(SexesFor(list_.name(0), list_.filter()), kBoy | kGirl);  // ひなた is either's
   list_.setFilter({SexChoice::Either, 0, "", "紬", true});
-  EXPECT_EQ(SexesFor(list_.name(0), SexChoice::Boy), 0);
+  CandidateFilter boys;
+  boys.sex = SexChoice::Boy;
+  EXPECT_EQ(SexesFor(list_.name(0), boys), 0);
+  // Only the readings that the characters explain: 陽葵 has none, 大翔 ひろと (大 ひろ, 翔 と).
+  list_.setFilter({SexChoice::Either, 0, "", "陽葵", true, ReadingFit::AsRead});
+  EXPECT_EQ(list_.size(), 0U);
+  list_.setFilter({SexChoice::Either, 0, "", "大翔", true, ReadingFit::AsRead});
+  ASSERT_EQ(list_.size(), 1U);
+  EXPECT_EQ(ReadingsFor(list_.name(0), list_.filter()), "ひろと");
 }
 
 TEST_F(CandidateListTest, OrdersByAColumnWithTheRankBreakingTies) {

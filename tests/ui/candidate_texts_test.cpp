@@ -37,11 +37,14 @@ TEST(CandidateTexts, ShowsARowAndSaysItAsOneLine) {
   EXPECT_EQ(CandidateCell(list, 0, CandidateField::Strokes), "12・12");
   EXPECT_EQ(
       CandidateSpeech(list, 0),
-      "陽葵 ひなた・ひまり どちらも なじみ 資料にない名前 12・12 天格 25 人格 30 地格 24 外格 19 総格 49 "
+      "陽葵 ひなた・ひまり 読み方 ひなた：字の読みで説明できない（陽：ひ（訓）　葵：なた（説明できない））"
+      " ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない）） "
+      "どちらも なじみ 資料にない名前 12・12 天格 25 人格 30 地格 24 外格 19 総格 49 "
       "未来 細糸運 現状維持 仕事 転落運 急下降 対人 細糸運 現状維持");
   list.setFilter({SexChoice::Either, 0, "", "麗鷹", true});  // 総格 68
   EXPECT_EQ(CandidateCell(list, 0, ReadingField::Future), "なし");
   EXPECT_EQ(CandidateCell(list, 0, CandidateField::Sex), "男の子");
+  EXPECT_EQ(CandidateCell(list, 0, CandidateField::Fit), "字の読みどおり");  // れ(い)・おう
 }
 
 // The cells every list of readings shares, and the stroke-count page's own captions and items.

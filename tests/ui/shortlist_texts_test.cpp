@@ -14,7 +14,7 @@ Shortlist ThreeNames() {
     list.setSurname(surname, CountNameStrokes(SplitName(surname)));
   };
   setSurname("鈴木");
-  EXPECT_EQ(list.add("陽葵", "ひまり"), 0U);
+  EXPECT_EQ(list.add("陽葵", "ひまり", true), 0U);
   EXPECT_EQ(list.add("凛"), 1U);
   EXPECT_EQ(list.add("陽葵かな"), 2U);  // kept as a box keeps it: 陽葵か
   EXPECT_EQ(list.add("陽葵"), 0U);      // kept once
@@ -26,20 +26,24 @@ Shortlist ThreeNames() {
 }
 
 TEST(ShortlistTexts, CopiesOneNameALineWithAHeader) {
-  EXPECT_EQ(ShortlistText(ThreeNames()),
-            "姓\t名\tよみ\t画数\t天格\t人格\t地格\t外格\t総格\t未来\t仕事\t対人\t鑑定\n"
-            "佐藤\t陽葵\tひまり\t12・12\t25\t30\t24\t19\t49\t細糸運 現状維持\t転落運 急下降\t"
-            "細糸運 現状維持\tとても良い思いをしていない感じですが、最後に笑うタイプです。 \n"
-            "佐藤\t凛\t\t15\t25\t33\t15\t7\t40\t才知運 現状維持\t意志運 上昇\t"
-            "才知運 現状維持\t何でも豪快な、力強い、野生タイプです。 \n");
+  EXPECT_EQ(
+      ShortlistText(ThreeNames()),
+      "姓\t名\tよみ\t画数\t天格\t人格\t地格\t外格\t総格\t未来\t仕事\t対人\t読み方\t鑑定\n"
+      "佐藤\t陽葵\tひまり\t12・12\t25\t30\t24\t19\t49\t細糸運 現状維持\t転落運 急下降\t"
+      "細糸運 現状維持\tひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない））、"
+      "名前の辞書にある読み\tとても良い思いをしていない感じですが、最後に笑うタイプです。 \n"
+      "佐藤\t凛\t\t15\t25\t33\t15\t7\t40\t才知運 現状維持\t意志運 上昇\t"
+      "才知運 現状維持\t\t何でも豪快な、力強い、野生タイプです。 \n");
 }
 
 TEST(ShortlistTexts, SaysANameAsOneGroupAndHeadsThePrintout) {
   const Shortlist list = ThreeNames();
-  EXPECT_EQ(ShortlistSpeech(list, 0),
-            "佐藤 陽葵、ひまり。画数 12・12、天格 25、人格 30、地格 24、外格 19、総格 49。"
-            "未来 細糸運 現状維持、仕事 転落運 急下降、対人 細糸運 現状維持。"
-            "とても良い思いをしていない感じですが、最後に笑うタイプです。 ");
+  EXPECT_EQ(
+      ShortlistSpeech(list, 0),
+      "佐藤 陽葵、ひまり。読み方 ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明"
+      "できない））、名前の辞書にある読み。画数 12・12、天格 25、人格 30、地格 24、外格 19、総格 49。"
+      "未来 細糸運 現状維持、仕事 転落運 急下降、対人 細糸運 現状維持。"
+      "とても良い思いをしていない感じですが、最後に笑うタイプです。 ");
   EXPECT_EQ(PrintHeading(list), "名前の候補\u3000佐藤（7・18）");
   EXPECT_EQ(PrintedDate(std::chrono::year{2026} / 12 / 1), "2026年12月1日");
 }

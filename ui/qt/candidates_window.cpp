@@ -38,9 +38,13 @@
 #include "ui/qt/shortlist_page.h"
 #include "ui/qt/stroke_patterns_page.h"
 #include "ui/qt/text_box.h"
+#include "ui/reading_check_texts.h"
 
 namespace quendrel {
 namespace {
+
+// The lines a selected name's readings are checked in.
+constexpr int kCheckLines = 3;
 
 // The choices of 性別 and 文字数, in the order they are offered.
 constexpr std::array<std::pair<SexChoice, std::string_view>, 3> kSexChoices = {{
@@ -96,7 +100,12 @@ void CandidatesWindow::createControls(CurrentGiven currentGiven) {
 
   pages_ = new QTabWidget(this);
   pages_->addTab(createListPage(), QStringLiteral("辞書から(&1)"));
-  shortlist_ = new ShortlistPage(appraise_, std::move(currentGiven), pages_);
+  shortlist_ = new ShortlistPage(
+      appraise_, std::move(currentGiven),
+      [this](const std::string& given, const std::string& kana) {
+        return load_ && load_->names.records(TruncateCharacters(given, kNameLength), kana);
+      },
+      pages_);
   patterns_ = new StrokePatternsPage(
       [this](const std::string& given, QWidget& announcer) {
         shortlist_->add(given, {}, announcer);
@@ -154,12 +163,16 @@ QWidget* CandidatesWindow::createListPage() {
   filters->addWidget(BuddyLabel("よみ(&Y)", reading_, this), 1, 0);
   filters->addWidget(reading_, 1, 1);
   containing_ = new QLineEdit(this);
+  containing_->setObjectName(QStringLiteral("使う字"));
   containing_->setMaxLength(static_cast<int>(kNameLength) * 2);
   filters->addWidget(BuddyLabel("使う字(&K)", containing_, this), 1, 2);
   filters->addWidget(containing_, 1, 3);
   nameCharactersOnly_ = new QCheckBox(QStringLiteral("名前に使える字だけ(&O)"), this);
   nameCharactersOnly_->setChecked(true);
-  filters->addWidget(nameCharactersOnly_, 1, 4, 1, 4);
+  filters->addWidget(nameCharactersOnly_, 1, 4, 1, 2);
+  asReadOnly_ = new QCheckBox(ToQString(kAsReadOnly), this);
+  asReadOnly_->setObjectName(QStringLiteral("字の読みどおりだけ"));
+  filters->addWidget(asReadOnly_, 1, 6, 1, 2);
   filters->setColumnStretch(1, 1);
   filters->setColumnStretch(3, 3);
 
@@ -189,6 +202,12 @@ QWidget* CandidatesWindow::createListPage() {
   heading->addWidget(progress_, 3);
   layout->addLayout(heading);
   layout->addWidget(table_, 1);
+  readingCheck_ = WrappedLabel({}, this);
+  readingCheck_->setObjectName(QStringLiteral("読み方"));
+  readingCheck_->setMinimumHeight(kCheckLines * readingCheck_->fontMetrics().lineSpacing());
+  readingCheck_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  readingCheck_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(readingCheck_);
 
   auto* actions = new QHBoxLayout;
   keepButton_ = new QPushButton(QStringLiteral("候補に残す(&R)"), this);
@@ -204,6 +223,9 @@ QWidget* CandidatesWindow::createListPage() {
   connect(reading_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
   connect(containing_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
   connect(nameCharactersOnly_, &QCheckBox::toggled, this, [this] { applyFilter(); });
+  connect(asReadOnly_, &QCheckBox::toggled, this, [this] { applyFilter(); });
+  connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this] { showReadingCheck(); });
   connect(table_, &QAbstractItemView::activated, this, [this] { appraiseCurrent(); });
   connect(appraiseButton_, &QPushButton::clicked, this, [this] { appraiseCurrent(); });
   connect(keepButton_, &QPushButton::clicked, this, [this] { keepCurrent(); });
@@ -313,6 +335,7 @@ void CandidatesWindow::applyFilter() {
   const CandidateFilter filter = filterShown();
   model_->reset([&filter](CandidateList& list) { list.setFilter(filter); });
   showCount();
+  showReadingCheck();
   Announce(*count_, ToUtf8(count_->text()));
 }
 
@@ -325,8 +348,20 @@ void CandidatesWindow::applyRanking() {
 }
 
 CandidateFilter CandidatesWindow::filterShown() const {
-  return {static_cast<SexChoice>(sex_->checkedId()), length_->currentIndex(),
-          ToUtf8(reading_->text()), ToUtf8(containing_->text()), nameCharactersOnly_->isChecked()};
+  return {static_cast<SexChoice>(sex_->checkedId()),
+          length_->currentIndex(),
+          ToUtf8(reading_->text()),
+          ToUtf8(containing_->text()),
+          nameCharactersOnly_->isChecked(),
+          asReadOnly_->isChecked() ? ReadingFit::AsRead : ReadingFit::Unexplained};
+}
+
+void CandidatesWindow::showReadingCheck() {
+  const QModelIndex current = table_->currentIndex();
+  readingCheck_->setText(
+      list_ && current.isValid() && current.row() < static_cast<int>(list_->size())
+          ? ToQString(CandidateReadingCheck(*list_, static_cast<std::size_t>(current.row())))
+          : QString{});
 }
 
 void CandidatesWindow::showCount() {
@@ -348,7 +383,7 @@ void CandidatesWindow::keepCurrent() {
     return;
   }
   const NameDictionary::Name& name = list_->name(static_cast<std::size_t>(current.row()));
-  shortlist_->add(std::string{name.written}, ReadingsFor(name, list_->filter().sex), *keepButton_);
+  shortlist_->add(std::string{name.written}, ReadingsFor(name, list_->filter()), *keepButton_);
 }
 
 }  // namespace quendrel

@@ -83,6 +83,7 @@ class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
   void keepCurrent();
   [[nodiscard]] CandidateFilter filterShown() const;
   void showCount();
+  void showReadingCheck();
 
   Appraise appraise_;
   TextBox* surname_ = nullptr;
@@ -93,6 +94,8 @@ class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
   QLineEdit* reading_ = nullptr;
   QLineEdit* containing_ = nullptr;
   QCheckBox* nameCharactersOnly_ = nullptr;
+  QCheckBox* asReadOnly_ = nullptr;
+  QLabel* readingCheck_ = nullptr;
   QLabel* count_ = nullptr;
   QLabel* notes_ = nullptr;
   QProgressBar* progress_ = nullptr;

@@ -9,13 +9,16 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/characters.h"
 #include "ui/qt/accessibility.h"
+#include "ui/qt/list_widgets.h"
 #include "ui/qt/qt_strings.h"
 #include "ui/qt/shortlist_card.h"
 #include "ui/qt/shortlist_model.h"
@@ -47,8 +50,12 @@ std::chrono::year_month_day Today() {
 
 }  // namespace
 
-ShortlistPage::ShortlistPage(Appraise appraise, CurrentGiven currentGiven, QWidget* parent)
-    : QWidget(parent), appraise_(std::move(appraise)), currentGiven_(std::move(currentGiven)) {
+ShortlistPage::ShortlistPage(Appraise appraise, CurrentGiven currentGiven, Recorded recorded,
+                             QWidget* parent)
+    : QWidget(parent),
+      appraise_(std::move(appraise)),
+      currentGiven_(std::move(currentGiven)),
+      recorded_(std::move(recorded)) {
   createControls();
   showState();
 }
@@ -61,10 +68,16 @@ void ShortlistPage::createControls() {
   auto* givenCaption = new QLabel(QStringLiteral("名(&I)"), this);
   givenCaption->setBuddy(given_);
   givenCaption->setAccessibleName(QStringLiteral("名"));
+  // A parent's own reading is checked against the characters as the dictionary's are.
+  reading_ = new QLineEdit(this);
+  reading_->setObjectName(QStringLiteral("残すよみ"));
+  reading_->setPlaceholderText(QStringLiteral("ひらがなかカタカナ"));
   auto* keepTyped = Button("この名を残す(&N)", this);
   auto* keepMain = Button("鑑定中の名を残す(&M)", this);
   adding->addWidget(givenCaption);
   adding->addWidget(given_);
+  adding->addWidget(BuddyLabel("よみ(&Y)", reading_, this));
+  adding->addWidget(reading_);
   adding->addWidget(keepTyped);
   adding->addWidget(keepMain);
   adding->addStretch();
@@ -112,11 +125,13 @@ void ShortlistPage::createControls() {
   layout->addLayout(actions);
 
   const auto keepGiven = [this] {
-    add(ToUtf8(given_->text()), {}, *given_);
+    add(ToUtf8(given_->text()), FoldKana(ToUtf8(reading_->text().simplified())), *given_);
     given_->clear();
+    reading_->clear();
   };
   connect(keepTyped, &QPushButton::clicked, this, keepGiven);
   connect(given_, &QLineEdit::returnPressed, this, keepGiven);
+  connect(reading_, &QLineEdit::returnPressed, this, keepGiven);
   connect(keepMain, &QPushButton::clicked, this,
           [this, keepMain] { add(currentGiven_(), {}, *keepMain); });
   connect(earlier_, &QPushButton::clicked, this, [this] { moveCurrent(-1); });
@@ -141,7 +156,15 @@ void ShortlistPage::add(const std::string& given, const std::string& reading, QW
     return;
   }
   if (*place == list_.size()) {
-    model_->insert(static_cast<int>(*place), [&](Shortlist& list) { list.add(given, reading); });
+    ShortlistedName kept;
+    kept.reading = reading;
+    const std::vector<std::string> readings = ReadingsOf(kept);
+    const bool recorded =
+        !readings.empty() && std::ranges::all_of(readings, [&](const std::string& kana) {
+          return recorded_(given, kana);
+        });
+    model_->insert(static_cast<int>(*place),
+                   [&](Shortlist& list) { list.add(given, reading, recorded); });
   }
   setCurrent(static_cast<int>(*place));
   showState();

@@ -9,6 +9,7 @@
 #include "core/shortlist.h"
 
 class QLabel;
+class QLineEdit;
 class QListView;
 class QPushButton;
 
@@ -24,11 +25,14 @@ class ShortlistPage final : public QWidget {
  public:
   using Appraise = std::function<void(const std::string& surname, const std::string& given)>;
   using CurrentGiven = std::function<std::string()>;
+  // Whether the dictionary gives a name a reading (hiragana) as a given name.
+  using Recorded = std::function<bool(const std::string& given, const std::string& kana)>;
 
-  ShortlistPage(Appraise appraise, CurrentGiven currentGiven, QWidget* parent);
+  ShortlistPage(Appraise appraise, CurrentGiven currentGiven, Recorded recorded, QWidget* parent);
 
   void setSurname(const std::string& surname, const NameCounts& counts);
-  // Keeps a name, or finds it kept, and says so through `announcer`.
+  // Keeps a name with its readings ("・" between), or finds it kept, and says so through
+  // `announcer`.
   void add(const std::string& given, const std::string& reading, QWidget& announcer);
 
   [[nodiscard]] const Shortlist& list() const { return list_; }
@@ -47,9 +51,11 @@ class ShortlistPage final : public QWidget {
 
   Appraise appraise_;
   CurrentGiven currentGiven_;
+  Recorded recorded_;
   Shortlist list_;
   ShortlistModel* model_ = nullptr;
   TextBox* given_ = nullptr;
+  QLineEdit* reading_ = nullptr;
   QLabel* count_ = nullptr;
   QListView* view_ = nullptr;
   QPushButton* earlier_ = nullptr;

@@ -25,9 +25,10 @@ constexpr qreal kSmallPoints = 7.5;
 constexpr qreal kHeadingPoints = 14;
 constexpr qreal kPictureMillimetres = 7;
 
-// Each column's share of the width, in the order of kShortlistColumns; the remark has a row of
-// its own beneath its name's.
-constexpr std::array<qreal, kShortlistColumns.size() - 1> kWidths = {
+// Each column's share of the width, in the order of kShortlistColumns; the readings' check and
+// the remark have a row of their own beneath their name's.
+constexpr std::size_t kBeneath = 2;
+constexpr std::array<qreal, kShortlistColumns.size() - kBeneath> kWidths = {
     0.11, 0.13, 0.09, 0.05, 0.05, 0.05, 0.05, 0.05, 0.14, 0.14, 0.14};
 
 QFont Font(qreal points, bool bold = false) {
@@ -113,14 +114,17 @@ class Printout {
   }
 
   void row(const ShortlistedName& name) {
-    const QString remark = ToQString(ShortlistCell(name, ShortlistField::Remark));
+    const std::string checked = ShortlistCell(name, ShortlistField::Fit);
+    const QString beneath = ToQString((checked.empty() ? "" : checked + "\n") +
+                                      ShortlistCell(name, ShortlistField::Remark));
     const QRect whole{area_.left(), 0, area_.width(), 0};
     painter_.setFont(small_);
-    const int remarkHeight =
-        painter_.boundingRect(whole.adjusted(padding(), 0, -padding(), 0), Qt::TextWordWrap, remark)
+    const int beneathHeight =
+        painter_
+            .boundingRect(whole.adjusted(padding(), 0, -padding(), 0), Qt::TextWordWrap, beneath)
             .height() +
         padding();
-    if (top_ + rowHeight_ + remarkHeight > area_.bottom()) {
+    if (top_ + rowHeight_ + beneathHeight > area_.bottom()) {
       printer_.newPage();
       top_ = 0;
       header();
@@ -140,10 +144,10 @@ class Printout {
     }
     top_ += rowHeight_;
     painter_.setFont(small_);
-    const QRect remarkRect{area_.left(), top_, area_.width(), remarkHeight};
-    painter_.drawRect(remarkRect);
-    text(remarkRect, remark);
-    top_ += remarkHeight;
+    const QRect beneathRect{area_.left(), top_, area_.width(), beneathHeight};
+    painter_.drawRect(beneathRect);
+    text(beneathRect, beneath);
+    top_ += beneathHeight;
   }
 
   void themeCell(const QRect& rect, const ShortlistedName& name, AppraisalTheme theme) {
