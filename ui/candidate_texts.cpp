@@ -112,7 +112,7 @@ std::string CandidateCellHeard(const CandidateList& list, std::size_t row, Candi
     std::string heard{kFitHeader};
     for (const GivenNameReading& reading : list.name(row).readings) {
       if (Shows(reading, list.filter())) {
-        heard.append(" ").append(ReadingCheckLine(list.name(row).written, reading.kana, false));
+        heard.append(" ").append(ReadingCheckLine(list.name(row).written, reading.kana));
       }
     }
     return heard;
@@ -141,7 +141,7 @@ std::string CandidateReadingCheck(const CandidateList& list, std::size_t row) {
   }
   std::string text;
   for (std::size_t k = 0; k < std::min(shown.size(), kMostLines); ++k) {
-    text.append(ReadingCheckLine(name.written, shown[k], false)).append("\n");
+    text.append(ReadingCheckLine(name.written, shown[k])).append("\n");
   }
   if (shown.size() > kMostLines) {
     text.append("ほかに").append(std::to_string(shown.size() - kMostLines)).append("つの読み　");

@@ -32,11 +32,15 @@ std::string_view FitName(ReadingFit fit) {
 std::string ExplanationText(const ReadingExplanation& explanation) {
   std::string text;
   for (const ReadingPart& part : explanation.parts) {
-    text.append(text.empty() ? "" : "\u3000").append(part.written).append("：");
-    text.append(part.kana).append(part.kana.empty() ? "" : "（").append(KindName(part.kind));
+    text.append(text.empty() ? "" : "\u3000").append(part.written).append("：").append(part.kana);
+    if (part.kind == ReadingKind::Kana) {
+      continue;  // a kana reads as itself
+    }
+    text.append(part.kana.empty() ? "" : "（").append(KindName(part.kind));
     for (const auto& [bit, name] : kChanges) {
-      text.append((part.changes & bit) != 0 ? "・" : "")
-          .append((part.changes & bit) != 0 ? name : "");
+      if ((part.changes & bit) != 0) {
+        text.append("・").append(name);
+      }
     }
     text.append(part.kana.empty() ? "" : "）");
   }
@@ -63,14 +67,26 @@ std::string FitAdvice(const ReadingExplanation& explanation) {
          "は字の読みで説明できません。受け付けるかは役所が決め、根拠を求めることがあります。";
 }
 
-std::string ReadingCheckLine(std::string_view written, std::string_view kana, bool recorded) {
+std::string ReadingCheckLine(std::string_view written, std::string_view kana) {
   const ReadingExplanation explanation = ExplainReading(written, kana);
   std::string line{kana};
   line.append("：").append(FitName(explanation.fit));
   if (!explanation.parts.empty()) {
     line.append("（").append(ExplanationText(explanation)).append("）");
   }
-  return recorded ? line.append("、").append(kRecordedReading) : line;
+  return line;
+}
+
+std::string ReadingCheckLines(std::string_view written, std::span<const std::string> readings,
+                              bool recorded) {
+  std::string lines;
+  for (const std::string& kana : readings) {
+    lines.append(lines.empty() ? "" : "\u3000").append(ReadingCheckLine(written, kana));
+  }
+  if (recorded && !readings.empty()) {
+    lines.append(readings.size() == 1 ? "、" : "。どれも").append(kRecordedReading);
+  }
+  return lines;
 }
 
 }  // namespace quendrel

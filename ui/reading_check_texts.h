@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ namespace quendrel {
 inline constexpr std::string_view kFitHeader = "読み方";
 inline constexpr std::string_view kAsReadOnly = "字の読みどおりだけ(&T)";
 inline constexpr std::string_view kRecordedReading = "名前の辞書にある読み";
+// What the stroke-count page says of a name until a reading is typed for it.
+inline constexpr std::string_view kTypeAReading =
+    "よみを入れると、名前の字の読みで説明できるかを調べます。";
 // What every outcome is: a hint.
 inline constexpr std::string_view kFitRule =
     "読み方は、名前の字の読み（音・訓・名乗り）で読みを説明できるかの目安です。受け付けるかは役所が"
@@ -29,8 +33,12 @@ std::string ExplanationText(const ReadingExplanation& explanation);
 std::string FitAdvice(const ReadingExplanation& explanation);
 
 // A reading checked in full, as a card, the printout and a screen reader give it:
-// 「ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない））」, and
-// 「名前の辞書にある読み」 after where the dictionary records that reading for the name.
-std::string ReadingCheckLine(std::string_view written, std::string_view kana, bool recorded);
+// 「ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない））」.
+std::string ReadingCheckLine(std::string_view written, std::string_view kana);
+
+// Readings checked in full, "　" between, and 「名前の辞書にある読み」 after where the dictionary
+// records them all for the name: a recorded use is the evidence a register office asks for.
+std::string ReadingCheckLines(std::string_view written, std::span<const std::string> readings,
+                              bool recorded);
 
 }  // namespace quendrel

@@ -39,18 +39,42 @@ std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column) {
       return name.reading;
     case ShortlistField::Strokes:
       return GivenCounts(name);
-    case ShortlistField::Fit: {
-      std::string checked;
-      for (const std::string& kana : ReadingsOf(name)) {
-        checked.append(checked.empty() ? "" : "\u3000")
-            .append(ReadingCheckLine(name.given, kana, name.recorded));
-      }
-      return checked;
-    }
+    case ShortlistField::Fit:
+      return ReadingCheckLines(name.given, ReadingsOf(name), name.recorded);
     default:
       return std::string{name.appraisal.personality ? name.appraisal.personality->Remark
                                                     : ApologyText()};
   }
+}
+
+std::vector<std::string> ShortlistCheckLines(const ShortlistedName& name) {
+  const std::vector<std::string> readings = ReadingsOf(name);
+  std::string outcome = std::string{kFitHeader} + " ";
+  if (readings.empty()) {
+    return {outcome + "よみなし"};
+  }
+  const std::string recorded = name.recorded ? std::string{kRecordedReading} : std::string{};
+  if (readings.size() == 1) {
+    const ReadingExplanation explanation = ExplainReading(name.given, readings.front());
+    return {outcome.append(FitName(explanation.fit)), ExplanationText(explanation), recorded};
+  }
+  std::array<std::size_t, 3> counts{};
+  for (const std::string& kana : readings) {
+    ++counts.at(static_cast<std::size_t>(ExplainReading(name.given, kana).fit));
+  }
+  std::vector<std::string> lines{outcome + std::to_string(readings.size()) + "つの読み"};
+  for (std::size_t fit = 0; fit < counts.size(); ++fit) {
+    if (counts.at(fit) != 0) {
+      std::string count =
+          std::string{FitName(static_cast<ReadingFit>(fit))} + " " + std::to_string(counts.at(fit));
+      if (lines.size() == 3) {
+        lines.back().append("、").append(count);
+      } else {
+        lines.push_back(std::move(count));
+      }
+    }
+  }
+  return lines;
 }
 
 std::vector<std::string> ReadingsOf(const ShortlistedName& name) {

@@ -31,6 +31,11 @@ std::string_view HeaderOf(ShortlistField field);
 std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column);
 
 // A theme row as the main window's trend line says it, or empty where its number has no fortune.
+// What a card says of how the characters explain a name's readings, in at most three lines: for
+// one reading the outcome, then each character's part; for several, how many have each outcome;
+// for none, that it has none.
+std::vector<std::string> ShortlistCheckLines(const ShortlistedName& name);
+
 // Its readings one by one.
 std::vector<std::string> ReadingsOf(const ShortlistedName& name);
 

@@ -44,6 +44,15 @@ TEST(ShortlistTexts, SaysANameAsOneGroupAndHeadsThePrintout) {
       "できない））、名前の辞書にある読み。画数 12・12、天格 25、人格 30、地格 24、外格 19、総格 49。"
       "未来 細糸運 現状維持、仕事 転落運 急下降、対人 細糸運 現状維持。"
       "とても良い思いをしていない感じですが、最後に笑うタイプです。 ");
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(ShortlistCheckLines(list[0]),
+            (Lines{"読み方 字の読みで説明できない", "陽：ひ（訓）　葵：まり（説明できない）",
+                   "名前の辞書にある読み"}));
+  EXPECT_EQ(ShortlistCheckLines(list[1]), Lines{"読み方 よみなし"});
+  Shortlist several;
+  several.add("大翔", "ひろと・はると・だいと");
+  EXPECT_EQ(ShortlistCheckLines(several[0]),
+            (Lines{"読み方 3つの読み", "字の読みどおり 2", "字の読みで説明できない 1"}));
   EXPECT_EQ(PrintHeading(list), "名前の候補\u3000佐藤（7・18）");
   EXPECT_EQ(PrintedDate(std::chrono::year{2026} / 12 / 1), "2026年12月1日");
 }

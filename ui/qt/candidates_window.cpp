@@ -107,8 +107,8 @@ void CandidatesWindow::createControls(CurrentGiven currentGiven) {
       },
       pages_);
   patterns_ = new StrokePatternsPage(
-      [this](const std::string& given, QWidget& announcer) {
-        shortlist_->add(given, {}, announcer);
+      [this](const std::string& given, const std::string& reading, QWidget& announcer) {
+        shortlist_->add(given, reading, announcer);
       },
       [this](const std::string& given) { appraise_(ToUtf8(surname_->text()), given); }, pages_);
   patterns_->setSurname({});

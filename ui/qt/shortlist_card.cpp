@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kCardEms = 18;
 constexpr int kRemarkLines = 4;
-constexpr int kCheckLines = 3;
+constexpr std::size_t kCheckLines = 3;
 constexpr double kNameScale = 1.3;
 
 const ThemeRow& RowOf(AppraisalTheme theme) {
@@ -49,7 +49,7 @@ ShortlistCard::ShortlistCard(const QFont& font)
 
 QSize ShortlistCard::size() const {
   const int padding = em_ / 2;
-  const int height = (2 * padding) + nameLine_ + ((5 + kCheckLines) * line_) +
+  const int height = (2 * padding) + nameLine_ + ((5 + static_cast<int>(kCheckLines)) * line_) +
                      (3 * std::max(picture_, 2 * line_)) + (kRemarkLines * line_) + (3 * padding);
   return {kCardEms * em_, height};
 }
@@ -81,8 +81,13 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const ShortlistRow& 
   // A name of many readings shows as many as the line holds; what a screen reader hears, the
   // printout and the copied text give them all.
   line(painter.fontMetrics().elidedText(ToQString(name.reading), Qt::ElideRight, width), line_);
-  // How its characters explain each reading, as far as the lines hold.
-  line(ToQString(ShortlistCell(name, ShortlistField::Fit)), kCheckLines * line_, Qt::AlignTop);
+  // How its characters explain its readings; what a screen reader hears, the printout and the
+  // copied text give it in full.
+  const std::vector<std::string> checked = ShortlistCheckLines(name);
+  for (std::size_t k = 0; k < kCheckLines; ++k) {
+    const QString text = k < checked.size() ? ToQString(checked[k]) : QString{};
+    line(painter.fontMetrics().elidedText(text, Qt::ElideRight, width), line_);
+  }
   line(ToQString(std::string{HeaderOf(ShortlistField::Strokes)} + " " +
                  ShortlistCell(name, ShortlistField::Strokes)),
        line_);

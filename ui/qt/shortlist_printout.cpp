@@ -139,7 +139,7 @@ class Printout {
       } else {
         const Qt::Alignment side =
             std::holds_alternative<ReadingField>(column) ? Qt::AlignRight : Qt::AlignLeft;
-        text(rect, ToQString(ShortlistCell(name, column)), side | Qt::AlignVCenter);
+        text(rect, fitting(rect, ToQString(ShortlistCell(name, column))), side | Qt::AlignVCenter);
       }
     }
     top_ += rowHeight_;
@@ -148,6 +148,20 @@ class Printout {
     painter_.drawRect(beneathRect);
     text(beneathRect, beneath);
     top_ += beneathHeight;
+  }
+
+  // A cell's text cut with "…" where it would run past the cell: a name's many readings are all
+  // given, each with its check, in the row beneath.
+  [[nodiscard]] QString fitting(const QRect& rect, const QString& text) {
+    const QRect inside = rect.adjusted(padding(), 0, -padding(), 0);
+    if (painter_.boundingRect(inside, Qt::TextWordWrap, text).height() <= inside.height()) {
+      return text;
+    }
+    constexpr qreal kWrapLoss = 0.8;  // what wrapping leaves unused at the ends of lines
+    const qreal lines = std::floor(static_cast<qreal>(inside.height()) / line_);
+    return QFontMetrics(painter_.font(), &printer_)
+        .elidedText(text, Qt::ElideRight,
+                    static_cast<int>(lines * kWrapLoss * static_cast<qreal>(inside.width())));
   }
 
   void themeCell(const QRect& rect, const ShortlistedName& name, AppraisalTheme theme) {

@@ -19,6 +19,7 @@
 #include "ui/qt/list_widgets.h"
 #include "ui/qt/qt_strings.h"
 #include "ui/qt/stroke_pattern_model.h"
+#include "ui/reading_check_texts.h"
 #include "ui/stroke_pattern_texts.h"
 
 namespace quendrel {
@@ -100,13 +101,25 @@ void StrokePatternsPage::createControls() {
   auto* actions = new QHBoxLayout;
   composed_ = new QLabel(this);
   composed_->setObjectName(QStringLiteral("composed"));
+  reading_ = new QLineEdit(this);
+  reading_->setObjectName(QStringLiteral("組み合わせのよみ"));
+  reading_->setPlaceholderText(QStringLiteral("ひらがなかカタカナ"));
   keepButton_ = new QPushButton(QStringLiteral("候補に残す(&R)"), this);
   appraiseButton_ = new QPushButton(QStringLiteral("この名前で鑑定(&A)"), this);
   actions->addWidget(composed_);
+  actions->addWidget(BuddyLabel("よみ(&Y)", reading_, this));
+  actions->addWidget(reading_);
   actions->addWidget(keepButton_);
   actions->addWidget(appraiseButton_);
   actions->addStretch();
   layout->addLayout(actions);
+  readingCheck_ = WrappedLabel({}, this);
+  readingCheck_->setObjectName(QStringLiteral("組み合わせの読み方"));
+  readingCheck_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // The outcome and what it means: room for both whatever the list above would take.
+  readingCheck_->setMinimumHeight(2 * readingCheck_->fontMetrics().lineSpacing());
+  readingCheck_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(readingCheck_);
 
   const auto filter = [this] {
     const PatternFilter chosen{length_->currentIndex(), ToUtf8(containing_->text())};
@@ -121,7 +134,9 @@ void StrokePatternsPage::createControls() {
   });
   connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this] { showPattern(); });
-  connect(keepButton_, &QPushButton::clicked, this, [this] { keep_(composed(), *keepButton_); });
+  connect(reading_, &QLineEdit::textChanged, this, [this] { showComposed(); });
+  connect(keepButton_, &QPushButton::clicked, this,
+          [this] { keep_(composed(), typedReading(), *keepButton_); });
   connect(appraiseButton_, &QPushButton::clicked, this, [this] { appraise_(composed()); });
 }
 
@@ -131,6 +146,7 @@ void StrokePatternsPage::setSurname(const NameCounts& surname) {
 
 void StrokePatternsPage::countNames(const NameDictionary& dictionary) {
   use_ = CharacterUse{dictionary};
+  dictionary_ = &dictionary;
   model_->reset([&dictionary](StrokePatterns& patterns) { patterns.countNames(dictionary); });
 }
 
@@ -178,9 +194,21 @@ std::string StrokePatternsPage::composed() const {
   return name;
 }
 
+std::string StrokePatternsPage::typedReading() const {
+  return FoldKana(ToUtf8(reading_->text().simplified()));
+}
+
 void StrokePatternsPage::showComposed() {
   const std::string name = composed();
   composed_->setText(ToQString("名前：" + name));
+  const std::string kana = typedReading();
+  if (name.empty() || kana.empty()) {
+    readingCheck_->setText(ToQString(kTypeAReading));
+  } else {
+    const bool recorded = dictionary_ != nullptr && dictionary_->records(name, kana);
+    readingCheck_->setText(ToQString(ReadingCheckLines(name, std::array{kana}, recorded) + "\n" +
+                                     FitAdvice(ExplainReading(name, kana))));
+  }
   keepButton_->setEnabled(!name.empty());
   appraiseButton_->setEnabled(!name.empty());
 }

@@ -24,12 +24,14 @@ class StrokePatternModel;
 
 // The page 「画数から」: for the window's surname, every pattern of given-name counts ranked as the
 // candidates are, and for the chosen pattern the characters that fit each position, by their
-// readings; one character a position composes a name to keep or to appraise.
+// readings; one character a position composes a name to keep or to appraise, and a reading typed
+// for it is checked against its characters.
 class StrokePatternsPage final : public QWidget {
  public:
-  // `keep` shortlists a given name and says so through the widget; `appraise` reads it in full
-  // in the main window.
-  using Keep = std::function<void(const std::string& given, QWidget& announcer)>;
+  // `keep` shortlists a given name with its reading, if any, and says so through the widget;
+  // `appraise` reads it in full in the main window.
+  using Keep =
+      std::function<void(const std::string& given, const std::string& reading, QWidget& announcer)>;
   using Appraise = std::function<void(const std::string& given)>;
 
   StrokePatternsPage(Keep keep, Appraise appraise, QWidget* parent);
@@ -41,16 +43,20 @@ class StrokePatternsPage final : public QWidget {
   [[nodiscard]] QListWidget* position(std::size_t k) const { return positions_.at(k); }
   // The name that the chosen characters compose.
   [[nodiscard]] std::string composed() const;
+  [[nodiscard]] QLineEdit* reading() const { return reading_; }
+  [[nodiscard]] QLabel* readingCheck() const { return readingCheck_; }
 
  private:
   void createControls();
   void showPattern();
   void showComposed();
+  [[nodiscard]] std::string typedReading() const;
 
   Keep keep_;
   Appraise appraise_;
   StrokePatterns patterns_;
   CharacterUse use_;
+  const NameDictionary* dictionary_ = nullptr;
   StrokePatternModel* model_ = nullptr;
   QComboBox* length_ = nullptr;
   QLineEdit* containing_ = nullptr;
@@ -59,6 +65,8 @@ class StrokePatternsPage final : public QWidget {
   std::array<QLabel*, kNameLength> captions_{};
   std::array<QListWidget*, kNameLength> positions_{};
   QLabel* composed_ = nullptr;
+  QLineEdit* reading_ = nullptr;
+  QLabel* readingCheck_ = nullptr;
   QPushButton* keepButton_ = nullptr;
   QPushButton* appraiseButton_ = nullptr;
 };

@@ -170,6 +170,8 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
             QStringLiteral("1文字目 %1画").arg(count.section(u'・', 0, 0)));
   const std::string composed = patterns.composed();
   ASSERT_FALSE(composed.empty());
+  test::TypeText(patterns.reading(), QStringLiteral("ア"));  // checked as the parent types it
+  EXPECT_TRUE(patterns.readingCheck()->text().startsWith(QStringLiteral("あ："))) << composed;
   button(patterns, QStringLiteral("候補に残す(&R)")).click();
   ShortlistPage& shortlist = *candidates.shortlist();
   candidates.pages()->setCurrentWidget(&shortlist);
@@ -185,6 +187,7 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   ASSERT_EQ(list.size(), 3U);
   EXPECT_EQ(ToQString(list[0].given), listed);
   EXPECT_EQ(list[1].given, composed);
+  EXPECT_EQ(list[1].reading, "あ");
   EXPECT_EQ(list[2].given, "澪");
   EXPECT_TRUE(list[0].recorded);  // from the dictionary, as is its reading
   EXPECT_EQ(ShortlistCell(list[2], ShortlistField::Fit), "みお：字の読みどおり（澪：みお（訓））");

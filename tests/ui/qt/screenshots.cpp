@@ -81,7 +81,7 @@ bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const 
   girls->click();
   candidates.table()->setFocus();
   const bool listSaved = Save(candidates, folder, name);
-  // Three names kept to compare: the first two of the list and one typed.
+  // Three names kept to compare: the first two of the list and one typed with its reading.
   QPushButton& keep = ButtonOf(*candidates.pages()->widget(0), QStringLiteral("候補に残す(&R)"));
   keep.click();
   candidates.table()->selectRow(1);
@@ -89,6 +89,9 @@ bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const 
   candidates.pages()->setCurrentWidget(candidates.shortlist());
   auto* given = candidates.shortlist()->findChild<QLineEdit*>();
   quendrel::test::TypeText(given, QStringLiteral("凛"));
+  quendrel::test::TypeText(
+      candidates.shortlist()->findChild<QLineEdit*>(QStringLiteral("残すよみ")),
+      QStringLiteral("りん"));
   QTest::keyClick(given, Qt::Key_Return);
   candidates.shortlist()->view()->setFocus();
   const bool shortlistSaved = Save(candidates, folder, name + QStringLiteral("-shortlist"));
@@ -100,6 +103,7 @@ bool SaveCandidates(quendrel::MainWindowView& window, const QDir& folder, const 
                            std::chrono::year{2026} / 12 / 10);
   candidates.pages()->setCurrentWidget(candidates.patterns());
   candidates.patterns()->table()->setFocus();
+  quendrel::test::TypeText(candidates.patterns()->reading(), QStringLiteral("まさかず"));
   const bool patternsSaved = Save(candidates, folder, name + QStringLiteral("-patterns"));
   candidates.pages()->setCurrentIndex(0);
   return listSaved && shortlistSaved && patternsSaved;
