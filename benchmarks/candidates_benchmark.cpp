@@ -47,11 +47,12 @@ void BM_FilterChange(benchmark::State& state) {
   }
   CandidateList list{load->names};
   list.setSurname(CountNameStrokes(SplitName("佐藤")));
-  const std::array<CandidateFilter, 6> filters = {{
+  const std::array<CandidateFilter, 7> filters = {{
       {SexChoice::Girl, 0, "", "", true},
       {SexChoice::Girl, 2, "", "", true},
       {SexChoice::Girl, 2, "ひ", "", true},
       {SexChoice::Girl, 2, "ひ", "陽", true},
+      {SexChoice::Girl, 2, "ひ", "陽", true, ReadingFit::AsRead},
       {SexChoice::Boy, 0, "", "", false},
       {SexChoice::Either, 0, "", "", true},
   }};

@@ -175,28 +175,46 @@ bool Plain(char32_t c) {
          (c >= U'\u30A1' && c <= U'\u30F6') || c == U'ー' || c == U'々';
 }
 
-std::vector<std::string> Split(std::string_view written) {
+// Katakana as the hiragana of the same sound, as FoldKana folds them.
+std::u32string Folded(std::u32string text) {
+  constexpr char32_t kKanaDistance = U'ァ' - U'ぁ';
+  for (char32_t& c : text) {
+    c -= (c >= U'ァ' && c <= U'ヶ') || c == U'ヽ' || c == U'ヾ' ? kKanaDistance : 0;
+  }
+  return text;
+}
+
+// A name's characters, each as written and in the form it is compared in.
+struct Written {
+  std::string text;
+  std::u32string form;
+};
+
+std::vector<Written> Split(std::string_view written) {
   constexpr std::size_t kMostCharacters = 16;
   const std::u32string codes = CodePoints(written);
-  if (!std::ranges::all_of(codes, Plain)) {
-    return FirstCharacters(written, kMostCharacters);
+  std::vector<Written> characters;
+  if (std::ranges::all_of(codes, Plain)) {
+    for (std::size_t k = 0; k < std::min(codes.size(), kMostCharacters); ++k) {
+      characters.push_back({ToUtf8(codes.substr(k, 1)), codes.substr(k, 1)});
+    }
+    return characters;
   }
-  std::vector<std::string> characters;
-  for (std::size_t k = 0; k < std::min(codes.size(), kMostCharacters); ++k) {
-    characters.push_back(ToUtf8(codes.substr(k, 1)));
+  for (std::string& character : FirstCharacters(written, kMostCharacters)) {
+    std::u32string form = LookupForm(character);
+    characters.push_back({std::move(character), std::move(form)});
   }
   return characters;
 }
 
 std::vector<Character> CharactersOf(std::string_view written) {
-  const std::vector<std::string> typed = Split(written);
+  const std::vector<Written> typed = Split(written);
   std::vector<Character> characters(typed.size());
   for (std::size_t i = 0; i < typed.size(); ++i) {
     Character& character = characters[i];
-    character.written = typed[i];
-    std::u32string form = CodePoints(typed[i]);
-    form = form.size() == 1 && Plain(form.front()) ? form : LookupForm(typed[i]);
-    const std::u32string kana = CodePoints(FoldKana(ToUtf8(form)));
+    character.written = typed[i].text;
+    const std::u32string& form = typed[i].form;
+    const std::u32string kana = Folded(form);
     const bool repeat = form == U"々" || form == U"ゝ" || form == U"ヽ";
     const bool voicedRepeat = form == U"ゞ" || form == U"ヾ";
     if ((repeat || voicedRepeat) && i > 0) {
@@ -228,7 +246,7 @@ std::vector<Character> CharactersOf(std::string_view written) {
 // A reading in hiragana, a long-vowel mark as the vowel it lengthens: おう and えい as a kanji's
 // readings write them.
 std::u32string PlainReading(std::string_view reading) {
-  std::u32string kana = CodePoints(FoldKana(reading));
+  std::u32string kana = Folded(CodePoints(reading));
   for (std::size_t k = 1; k < kana.size(); ++k) {
     if (kana[k] == U'ー') {
       const std::size_t vowel = VowelOf(kana[k - 1]);
