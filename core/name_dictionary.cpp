@@ -105,7 +105,7 @@ Verdict Examine(Examined& name, NameRecord& record) {
     name.nameCharactersOnly = name.nameCharactersOnly && IsNameCharacter(characters[k]);
   }
   for (ReadingRecord& reading : record.readings | std::views::filter(Listed)) {
-    reading.fit = ExplainReading(record.written, reading.kana).fit;
+    reading.fit = CheckReading(record.written, reading.kana);
   }
   return Verdict::Counted;
 }

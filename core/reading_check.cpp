@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <limits>
+#include <optional>
 #include <ranges>
 #include <tuple>
 #include <unordered_map>
@@ -276,16 +277,36 @@ class Explainer {
   // Parts that no reading explains are looked for only where nothing else explains the whole,
   // as most readings are explained without.
   ReadingExplanation explain() {
-    search(false);
-    if (at(characters_.size(), reading_.size()).cost == kNone) {
+    if (!explained()) {
       std::ranges::fill(steps_, Step{});
       search(true);
     }
     return trace();
   }
 
+  // The outcome alone: where nothing explains the whole, no part need be sought.
+  ReadingFit fit() {
+    if (!explained()) {
+      return ReadingFit::Unexplained;
+    }
+    ReadingFit fit = ReadingFit::AsRead;
+    for (std::size_t i = characters_.size(), j = reading_.size(); i > 0;) {
+      const Step& step = at(i, j);
+      fit = step.kind == ReadingKind::Unread || (step.changes & kPartial) != 0 ? ReadingFit::Loosely
+                                                                                : fit;
+      i = step.fromCharacter;
+      j = step.fromKana;
+    }
+    return fit;
+  }
+
  private:
   static constexpr int kNone = std::numeric_limits<int>::max();
+
+  bool explained() {
+    search(false);
+    return at(characters_.size(), reading_.size()).cost != kNone;
+  }
 
   void search(bool unexplained) {
     at(0, 0).cost = 0;
@@ -381,17 +402,27 @@ class Explainer {
   std::vector<Step> steps_;
 };
 
-}  // namespace
-
-ReadingExplanation ExplainReading(std::string_view written, std::string_view reading) {
+std::optional<Explainer> ExplainerOf(std::string_view written, std::string_view reading) {
   constexpr std::size_t kLongestReading = 64;
   std::vector<Character> characters = CharactersOf(written);
   std::u32string kana = PlainReading(reading);
   if (characters.empty() || kana.empty()) {
-    return {};
+    return std::nullopt;
   }
   kana.resize(std::min(kana.size(), kLongestReading));
-  return Explainer(std::move(characters), std::move(kana)).explain();
+  return std::optional<Explainer>{std::in_place, std::move(characters), std::move(kana)};
+}
+
+}  // namespace
+
+ReadingExplanation ExplainReading(std::string_view written, std::string_view reading) {
+  std::optional<Explainer> explainer = ExplainerOf(written, reading);
+  return explainer ? explainer->explain() : ReadingExplanation{};
+}
+
+ReadingFit CheckReading(std::string_view written, std::string_view reading) {
+  std::optional<Explainer> explainer = ExplainerOf(written, reading);
+  return explainer ? explainer->fit() : ReadingFit::Unexplained;
 }
 
 }  // namespace quendrel

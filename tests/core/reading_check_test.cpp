@@ -67,6 +67,7 @@ TEST(ReadingCheck, ExplainsAReadingByItsCharacters) {
   for (const Case& c : cases) {
     const ReadingExplanation explanation = ExplainReading(c.written, c.reading);
     EXPECT_EQ(explanation.fit, c.fit) << c.written << " " << c.reading;
+    EXPECT_EQ(CheckReading(c.written, c.reading), c.fit) << c.written << " " << c.reading;
     EXPECT_EQ(Brief(explanation), c.brief) << c.written << " " << c.reading;
   }
 }
