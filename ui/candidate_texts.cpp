@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <ranges>
 #include <vector>
 
 #include "core/name_characters.h"
@@ -110,10 +111,8 @@ std::string CandidateCellHeard(const CandidateList& list, std::size_t row, Candi
   }
   if (column == CandidateColumn{CandidateField::Fit}) {
     std::string heard{kFitHeader};
-    for (const GivenNameReading& reading : list.name(row).readings) {
-      if (Shows(reading, list.filter())) {
-        heard.append(" ").append(ReadingCheckLine(list.name(row).written, reading.kana));
-      }
+    for (const std::string& line : CheckedReadings(list, row)) {
+      heard.append(" ").append(line);
     }
     return heard;
   }
@@ -130,24 +129,46 @@ std::string CandidateSpeech(const CandidateList& list, std::size_t row) {
   return said;
 }
 
-std::string CandidateReadingCheck(const CandidateList& list, std::size_t row) {
-  constexpr std::size_t kMostLines = 2;
+std::vector<std::string> CheckedReadings(const CandidateList& list, std::size_t row) {
+  constexpr std::size_t kInFull = 2;
   const NameDictionary::Name& name = list.name(row);
-  std::vector<std::string_view> shown;
+  std::vector<const GivenNameReading*> shown;
   for (const GivenNameReading& reading : name.readings) {
     if (Shows(reading, list.filter())) {
-      shown.push_back(reading.kana);
+      shown.push_back(&reading);
     }
   }
+  std::ranges::stable_sort(shown, {}, &GivenNameReading::fit);
+  std::vector<std::string> lines;
+  for (std::size_t k = 0; k < std::min(shown.size(), kInFull); ++k) {
+    lines.push_back(ReadingCheckLine(name.written, shown[k]->kana));
+  }
+  if (shown.size() > kInFull) {
+    std::vector<ReadingFit> others;
+    for (const GivenNameReading* reading : shown | std::views::drop(kInFull)) {
+      others.push_back(reading->fit);
+    }
+    std::string more = "ほかに" + std::to_string(others.size()) + "通りの読み（";
+    for (const std::string& count : FitCounts(others)) {
+      more.append(more.ends_with("（") ? "" : "、").append(count);
+    }
+    lines.push_back(more + "）");
+  }
+  return lines;
+}
+
+std::string CandidateReadingCheck(const CandidateList& list, std::size_t row) {
+  const std::vector<std::string> lines = CheckedReadings(list, row);
   std::string text;
-  for (std::size_t k = 0; k < std::min(shown.size(), kMostLines); ++k) {
-    text.append(ReadingCheckLine(name.written, shown[k])).append("\n");
+  for (const std::string& line : lines) {
+    text.append(line).append("\n");
   }
-  if (shown.size() > kMostLines) {
-    text.append("ほかに").append(std::to_string(shown.size() - kMostLines)).append("つの読み　");
-  }
-  return text.append(shown.size() == 1 ? FitAdvice(ExplainReading(name.written, shown.front()))
-                                       : std::string{kFitRule});
+  const NameDictionary::Name& name = list.name(row);
+  const auto only = std::ranges::find_if(
+      name.readings, [&list](const GivenNameReading& r) { return Shows(r, list.filter()); });
+  return text.append(lines.size() == 1 && only != name.readings.end()
+                         ? FitAdvice(ExplainReading(name.written, only->kana))
+                         : std::string{kFitRule});
 }
 
 std::string MatchCount(std::size_t count) {

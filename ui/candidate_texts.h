@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/name_finder.h"
 #include "ui/reading_fields.h"
@@ -53,8 +54,11 @@ std::string CandidateCellHeard(const CandidateList& list, std::size_t row, Candi
 // A row as one line for a screen reader: "陽葵 ひまり 女の子 12・12 天格 … 未来 躍進運 急上昇 …".
 std::string CandidateSpeech(const CandidateList& list, std::size_t row);
 
-// How the characters explain a row's readings, for the line under the list: a line for each of
-// its first two readings, how many more it has, and what the outcome means.
+// How the characters explain a row's readings, best explained first: the first two in full, then
+// how many more have each outcome.
+std::vector<std::string> CheckedReadings(const CandidateList& list, std::size_t row);
+
+// The same for the lines under the list, with what the outcome means.
 std::string CandidateReadingCheck(const CandidateList& list, std::size_t row);
 
 // "1,234件".

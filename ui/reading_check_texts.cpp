@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/reading_check_texts.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -75,6 +76,17 @@ std::string ReadingCheckLine(std::string_view written, std::string_view kana) {
     line.append("（").append(ExplanationText(explanation)).append("）");
   }
   return line;
+}
+
+std::vector<std::string> FitCounts(std::span<const ReadingFit> fits) {
+  std::vector<std::string> counts;
+  for (const ReadingFit fit : {ReadingFit::AsRead, ReadingFit::Loosely, ReadingFit::Unexplained}) {
+    const auto count = std::ranges::count(fits, fit);
+    if (count != 0) {
+      counts.push_back(std::string{FitName(fit)} + " " + std::to_string(count));
+    }
+  }
+  return counts;
 }
 
 std::string ReadingCheckLines(std::string_view written, std::span<const std::string> readings,

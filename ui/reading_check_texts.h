@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/reading_check.h"
 
@@ -13,6 +14,8 @@
 namespace quendrel {
 
 inline constexpr std::string_view kFitHeader = "読み方";
+// The longest reading a box takes for a name: past any given name's.
+inline constexpr int kLongestTypedReading = 32;
 inline constexpr std::string_view kAsReadOnly = "字の読みどおりだけ(&T)";
 inline constexpr std::string_view kRecordedReading = "名前の辞書にある読み";
 // What the stroke-count page says of a name until a reading is typed for it.
@@ -35,6 +38,9 @@ std::string FitAdvice(const ReadingExplanation& explanation);
 // A reading checked in full, as a card, the printout and a screen reader give it:
 // 「ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない））」.
 std::string ReadingCheckLine(std::string_view written, std::string_view kana);
+
+// How many readings have each outcome, best first, those with none left out: 「字の読みどおり 2」.
+std::vector<std::string> FitCounts(std::span<const ReadingFit> fits);
 
 // Readings checked in full, "　" between, and 「名前の辞書にある読み」 after where the dictionary
 // records them all for the name: a recorded use is the evidence a register office asks for.

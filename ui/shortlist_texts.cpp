@@ -58,20 +58,16 @@ std::vector<std::string> ShortlistCheckLines(const ShortlistedName& name) {
     const ReadingExplanation explanation = ExplainReading(name.given, readings.front());
     return {outcome.append(FitName(explanation.fit)), ExplanationText(explanation), recorded};
   }
-  std::array<std::size_t, 3> counts{};
+  std::vector<ReadingFit> fits;
   for (const std::string& kana : readings) {
-    ++counts.at(static_cast<std::size_t>(ExplainReading(name.given, kana).fit));
+    fits.push_back(CheckReading(name.given, kana));
   }
-  std::vector<std::string> lines{outcome + std::to_string(readings.size()) + "つの読み"};
-  for (std::size_t fit = 0; fit < counts.size(); ++fit) {
-    if (counts.at(fit) != 0) {
-      std::string count =
-          std::string{FitName(static_cast<ReadingFit>(fit))} + " " + std::to_string(counts.at(fit));
-      if (lines.size() == 3) {
-        lines.back().append("、").append(count);
-      } else {
-        lines.push_back(std::move(count));
-      }
+  std::vector<std::string> lines{outcome + std::to_string(readings.size()) + "通りの読み"};
+  for (std::string& count : FitCounts(fits)) {
+    if (lines.size() == 3) {
+      lines.back().append("、").append(count);
+    } else {
+      lines.push_back(std::move(count));
     }
   }
   return lines;

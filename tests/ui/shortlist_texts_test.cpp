@@ -52,7 +52,7 @@ TEST(ShortlistTexts, SaysANameAsOneGroupAndHeadsThePrintout) {
   Shortlist several;
   several.add("大翔", "ひろと・はると・だいと");
   EXPECT_EQ(ShortlistCheckLines(several[0]),
-            (Lines{"読み方 3つの読み", "字の読みどおり 2", "字の読みで説明できない 1"}));
+            (Lines{"読み方 3通りの読み", "字の読みどおり 2", "字の読みで説明できない 1"}));
   EXPECT_EQ(PrintHeading(list), "名前の候補\u3000佐藤（7・18）");
   EXPECT_EQ(PrintedDate(std::chrono::year{2026} / 12 / 1), "2026年12月1日");
 }

@@ -24,6 +24,7 @@
 #include "ui/qt/shortlist_model.h"
 #include "ui/qt/shortlist_printout.h"
 #include "ui/qt/text_box.h"
+#include "ui/reading_check_texts.h"
 #include "ui/shortlist_texts.h"
 
 namespace quendrel {
@@ -72,6 +73,7 @@ void ShortlistPage::createControls() {
   reading_ = new QLineEdit(this);
   reading_->setObjectName(QStringLiteral("残すよみ"));
   reading_->setPlaceholderText(QStringLiteral("ひらがなかカタカナ"));
+  reading_->setMaxLength(kLongestTypedReading);
   auto* keepTyped = Button("この名を残す(&N)", this);
   auto* keepMain = Button("鑑定中の名を残す(&M)", this);
   adding->addWidget(givenCaption);

@@ -104,6 +104,7 @@ void StrokePatternsPage::createControls() {
   reading_ = new QLineEdit(this);
   reading_->setObjectName(QStringLiteral("組み合わせのよみ"));
   reading_->setPlaceholderText(QStringLiteral("ひらがなかカタカナ"));
+  reading_->setMaxLength(kLongestTypedReading);
   keepButton_ = new QPushButton(QStringLiteral("候補に残す(&R)"), this);
   appraiseButton_ = new QPushButton(QStringLiteral("この名前で鑑定(&A)"), this);
   actions->addWidget(composed_);
