@@ -293,7 +293,7 @@ class Explainer {
     for (std::size_t i = characters_.size(), j = reading_.size(); i > 0;) {
       const Step& step = at(i, j);
       fit = step.kind == ReadingKind::Unread || (step.changes & kPartial) != 0 ? ReadingFit::Loosely
-                                                                                : fit;
+                                                                               : fit;
       i = step.fromCharacter;
       j = step.fromKana;
     }

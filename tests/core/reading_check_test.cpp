@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/reading_check.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <string_view>
+
+#include <gtest/gtest.h>
 
 namespace quendrel {
 namespace {
@@ -17,8 +17,11 @@ std::string Brief(const ReadingExplanation& explanation) {
     constexpr std::string_view kKinds[] = {"音", "訓", "名", "か", "／", "？"};
     brief += (brief.empty() ? "" : " ") + part.written + ":" + part.kana +
              std::string{kKinds[static_cast<int>(part.kind)]};
-    constexpr std::pair<std::uint8_t, std::string_view> kMarks[] = {
-        {kVoiced, "濁"}, {kSemiVoiced, "半"}, {kGeminated, "促"}, {kShortened, "短"}, {kPartial, "一"}};
+    constexpr std::pair<std::uint8_t, std::string_view> kMarks[] = {{kVoiced, "濁"},
+                                                                    {kSemiVoiced, "半"},
+                                                                    {kGeminated, "促"},
+                                                                    {kShortened, "短"},
+                                                                    {kPartial, "一"}};
     for (const auto& [bit, mark] : kMarks) {
       brief += (part.changes & bit) != 0 ? mark : "";
     }

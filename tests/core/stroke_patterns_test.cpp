@@ -158,8 +158,9 @@ TEST(NameCharacters, HoldsTheReadingsUsedInNames) {
   EXPECT_EQ(readings(U'亜'), "や・つぎ・つぐ・つ・あ");
   EXPECT_EQ(readings(U'川'), "か・こ・さわ・かわ・せん");
   EXPECT_EQ(readings(U'悲'), "かな・ひ");
-  EXPECT_EQ(readings(U'神'),
-            "か・かぐ・かな・かも・くま・こ・こは・だま・み・かみ・かん・こう・たましい・しん・じん");
+  EXPECT_EQ(
+      readings(U'神'),
+      "か・かぐ・かな・かも・くま・こ・こは・だま・み・かみ・かん・こう・たましい・しん・じん");
   EXPECT_EQ(readings(U'\uFA19'), "(none)");
 }
 
