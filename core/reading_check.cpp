@@ -208,6 +208,21 @@ std::vector<Written> Split(std::string_view written) {
   return characters;
 }
 
+// A repeat mark reads as the character before it, a voiced one with its first kana voiced.
+void Repeat(Character& mark, const Character& before, bool voiced) {
+  mark.unread = before.unread;
+  if (voiced) {
+    mark.own = *before.forms;
+    for (Form& f : mark.own) {
+      f.kana.front() += Has(kVoiceable, f.kana.front()) ? 1 : 0;
+    }
+  } else if (before.forms == &before.own) {
+    mark.own = before.own;
+  } else {
+    mark.forms = before.forms;
+  }
+}
+
 std::vector<Character> CharactersOf(std::string_view written) {
   const std::vector<Written> typed = Split(written);
   std::vector<Character> characters(typed.size());
@@ -219,18 +234,7 @@ std::vector<Character> CharactersOf(std::string_view written) {
     const bool repeat = form == U"々" || form == U"ゝ" || form == U"ヽ";
     const bool voicedRepeat = form == U"ゞ" || form == U"ヾ";
     if ((repeat || voicedRepeat) && i > 0) {
-      const Character& before = characters[i - 1];
-      character.unread = before.unread;
-      if (voicedRepeat) {
-        character.own = *before.forms;
-        for (Form& f : character.own) {
-          f.kana.front() += Has(kVoiceable, f.kana.front()) ? 1 : 0;
-        }
-      } else if (before.forms == &before.own) {
-        character.own = before.own;
-      } else {
-        character.forms = before.forms;
-      }
+      Repeat(character, characters[i - 1], voicedRepeat);
     } else if (std::ranges::all_of(kana, IsKana) && !kana.empty()) {
       character.own = KanaForms(kana);
     } else if (form.size() == 1) {
@@ -244,17 +248,25 @@ std::vector<Character> CharactersOf(std::string_view written) {
   return characters;
 }
 
+// What a long-vowel mark after a kana stands for; after anything else it stays as it is.
+char32_t Lengthening(char32_t before) {
+  const std::size_t vowel = VowelOf(before);
+  if (vowel == kO) {
+    return U'う';
+  }
+  if (vowel == kE) {
+    return U'い';
+  }
+  return vowel < kVowels.size() ? kVowels.at(vowel) : U'ー';
+}
+
 // A reading in hiragana, a long-vowel mark as the vowel it lengthens: おう and えい as a kanji's
 // readings write them.
 std::u32string PlainReading(std::string_view reading) {
   std::u32string kana = Folded(CodePoints(reading));
   for (std::size_t k = 1; k < kana.size(); ++k) {
     if (kana[k] == U'ー') {
-      const std::size_t vowel = VowelOf(kana[k - 1]);
-      kana[k] = vowel == kO              ? U'う'
-                : vowel == kE            ? U'い'
-                : vowel < kVowels.size() ? kVowels.at(vowel)
-                                         : kana[k];
+      kana[k] = Lengthening(kana[k - 1]);
     }
   }
   return kana;

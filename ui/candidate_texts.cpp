@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <optional>
 #include <ranges>
+#include <tuple>
 #include <vector>
 
 #include "core/name_characters.h"
@@ -138,7 +139,10 @@ std::vector<std::string> CheckedReadings(const CandidateList& list, std::size_t 
       shown.push_back(&reading);
     }
   }
-  std::ranges::stable_sort(shown, {}, &GivenNameReading::fit);
+  // Best explained first, and otherwise in the list's order, which the readings are stored in.
+  std::ranges::sort(shown, [](const GivenNameReading* a, const GivenNameReading* b) {
+    return std::tie(a->fit, a) < std::tie(b->fit, b);
+  });
   std::vector<std::string> lines;
   for (std::size_t k = 0; k < std::min(shown.size(), kInFull); ++k) {
     lines.push_back(ReadingCheckLine(name.written, shown[k]->kana));

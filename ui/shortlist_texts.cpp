@@ -59,6 +59,7 @@ std::vector<std::string> ShortlistCheckLines(const ShortlistedName& name) {
     return {outcome.append(FitName(explanation.fit)), ExplanationText(explanation), recorded};
   }
   std::vector<ReadingFit> fits;
+  fits.reserve(readings.size());
   for (const std::string& kana : readings) {
     fits.push_back(CheckReading(name.given, kana));
   }
