@@ -17,9 +17,29 @@
 namespace quendrel {
 namespace {
 
+// A reading's kana, held in place: the index holds some fifty thousand forms, and none of a name
+// kanji's readings is longer than みだりがましい.
+class FormKana {
+ public:
+  static constexpr std::size_t kCapacity = 7;
+
+  explicit FormKana(std::u32string_view kana)
+      : length_(static_cast<std::uint8_t>(std::min(kana.size(), kCapacity))) {
+    std::ranges::transform(kana.substr(0, length_), kana_.begin(),
+                           [](char32_t c) { return static_cast<char16_t>(c); });
+  }
+  [[nodiscard]] std::u16string_view view() const { return {kana_.data(), length_}; }
+  [[nodiscard]] char16_t at(std::size_t k) const { return kana_.at(k); }
+  void voice() { kana_.front() = static_cast<char16_t>(kana_.front() + 1); }
+
+ private:
+  std::array<char16_t, kCapacity> kana_{};
+  std::uint8_t length_;
+};
+
 // A form a character's reading can take in a name, with what changed to give it.
 struct Form {
-  std::u32string kana;
+  FormKana kana;
   ReadingKind kind;
   std::uint8_t changes;
 };
@@ -82,18 +102,18 @@ void AddForms(Forms& forms, const std::u32string& kana, ReadingKind kind) {
     starts.back().first.front() += 2;
   }
   for (const auto& [start, changes] : starts) {
-    forms.push_back({start, kind, changes});
+    forms.push_back({FormKana{start}, kind, changes});
     if (start.size() < 2) {
       continue;
     }
     const char32_t last = start.back();
     const std::size_t before = VowelOf(start[start.size() - 2]);
     if (Has(kGeminating, last)) {
-      forms.push_back({start.substr(0, start.size() - 1) + U'っ', kind,
+      forms.push_back({FormKana{start.substr(0, start.size() - 1) + U'っ'}, kind,
                        static_cast<std::uint8_t>(changes | kGeminated)});
     }
     if ((last == U'う' && (before == kU || before == kO)) || (last == U'い' && before == kE)) {
-      forms.push_back({start.substr(0, start.size() - 1), kind,
+      forms.push_back({FormKana{start.substr(0, start.size() - 1)}, kind,
                        static_cast<std::uint8_t>(changes | kShortened)});
     }
   }
@@ -116,11 +136,13 @@ void AddReadings(Forms& forms, std::string_view readings, ReadingKind kind) {
 // the fewest changes, then on before kun before nanori.
 void Settle(Forms& forms) {
   std::ranges::sort(forms, [](const Form& a, const Form& b) {
-    return std::tuple{a.kana, CostOf(a.changes), a.kind} <
-           std::tuple{b.kana, CostOf(b.changes), b.kind};
+    return std::tuple{a.kana.view(), CostOf(a.changes), a.kind} <
+           std::tuple{b.kana.view(), CostOf(b.changes), b.kind};
   });
-  const auto [first, last] = std::ranges::unique(forms, {}, &Form::kana);
+  const auto [first, last] =
+      std::ranges::unique(forms, {}, [](const Form& f) { return f.kana.view(); });
   forms.erase(first, last);
+  forms.shrink_to_fit();
 }
 
 const std::unordered_map<char32_t, Forms>& KanjiForms() {
@@ -162,11 +184,11 @@ Forms KanaForms(const std::u32string& kana) {
   if (kana == U"ー") {
     Forms vowels;
     for (const char32_t v : kVowels) {
-      vowels.push_back({std::u32string{v}, ReadingKind::Kana, 0});
+      vowels.push_back({FormKana{std::u32string{v}}, ReadingKind::Kana, 0});
     }
     return vowels;
   }
-  return {{kana, ReadingKind::Kana, 0}};
+  return {{FormKana{kana}, ReadingKind::Kana, 0}};
 }
 
 // Kanji of the unified block, kana and 々 are each a character in normalisation form C already,
@@ -214,7 +236,9 @@ void Repeat(Character& mark, const Character& before, bool voiced) {
   if (voiced) {
     mark.own = *before.forms;
     for (Form& f : mark.own) {
-      f.kana.front() += Has(kVoiceable, f.kana.front()) ? 1 : 0;
+      if (Has(kVoiceable, f.kana.at(0))) {
+        f.kana.voice();
+      }
     }
   } else if (before.forms == &before.own) {
     mark.own = before.own;
@@ -347,7 +371,7 @@ class Explainer {
     const bool last = i + 1 == characters_.size();
     if (j < reading_.size()) {
       const auto [begin, end] = std::ranges::equal_range(
-          *character.forms, reading_[j], {}, [](const Form& f) { return f.kana.front(); });
+          *character.forms, reading_[j], {}, [](const Form& f) { return char32_t{f.kana.at(0)}; });
       for (const Form& form : std::ranges::subrange(begin, end)) {
         if (((form.changes & (kVoiced | kSemiVoiced)) != 0 && i == 0) ||
             ((form.changes & kGeminated) != 0 && last)) {
@@ -371,17 +395,18 @@ class Explainer {
   // The form whole, or its beginning up to the end of any of its syllables.
   void offerForm(std::size_t i, std::size_t j, const Form& form) {
     const std::u32string_view rest = std::u32string_view{reading_}.substr(j);
+    const std::u16string_view kana = form.kana.view();
     const auto common =
-        static_cast<std::size_t>(std::ranges::mismatch(form.kana, rest).in1 - form.kana.begin());
-    if (common == form.kana.size()) {
+        static_cast<std::size_t>(std::ranges::mismatch(kana, rest).in1 - kana.begin());
+    if (common == kana.size()) {
       offer(i, j, i + 1, j + common, CostOf(form.changes), form.kind, form.changes);
     }
     if ((form.changes & (kGeminated | kShortened)) != 0) {
       return;  // its beginning is that of the reading it changed
     }
     const auto partial = static_cast<std::uint8_t>(form.changes | kPartial);
-    for (std::size_t k = 1; k <= std::min(common, form.kana.size() - 1); ++k) {
-      if (!Has(kSmallKana, form.kana[k])) {
+    for (std::size_t k = 1; k <= std::min(common, kana.size() - 1); ++k) {
+      if (!Has(kSmallKana, kana[k])) {
         offer(i, j, i + 1, j + k, CostOf(partial), form.kind, partial);
       }
     }
