@@ -55,7 +55,9 @@ TEST(ReadingCheck, ExplainsAReadingByItsCharacters) {
       // Voicing, っ, a long vowel shortened, the whole of a kun word, a repeat mark.
       {"千鶴", "ちづる", kAsRead, "千:ち訓 鶴:づる訓濁"},
       {"大河", "たいが", kAsRead, "大:たい音 河:が音濁"},
+      {"一輝", "いっき", kAsRead, "一:いっ名 輝:き音"},
       {"一平", "いっぺい", kAsRead, "一:いっ名 平:ぺい音半"},
+      {"悦子", "えっこ", kAsRead, "悦:えっ音促 子:こ訓"},
       {"優奈", "ゆな", kAsRead, "優:ゆ名 奈:な音"},
       {"翔太", "しょうた", kAsRead, "翔:しょう音 太:た音"},
       {"結翔", "ゆいと", kAsRead, "結:ゆい名 翔:と訓"},
