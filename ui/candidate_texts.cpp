@@ -49,6 +49,29 @@ std::string_view SexWord(Sexes sexes) {
   return sexes == kGirl ? "女の子" : "どちらも";
 }
 
+// A row's readings that the list shows, best explained first, and otherwise in the list's
+// order, which the readings are stored in.
+std::vector<const GivenNameReading*> ShownReadings(const CandidateList& list, std::size_t row) {
+  std::vector<const GivenNameReading*> shown;
+  for (const GivenNameReading& reading : list.name(row).readings) {
+    if (Shows(reading, list.filter())) {
+      shown.push_back(&reading);
+    }
+  }
+  std::ranges::sort(shown, [](const GivenNameReading* a, const GivenNameReading* b) {
+    return std::tie(a->fit, a) < std::tie(b->fit, b);
+  });
+  return shown;
+}
+
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string joined;
+  for (const std::string& part : parts) {
+    joined.append(joined.empty() ? "" : separator).append(part);
+  }
+  return joined;
+}
+
 }  // namespace
 
 std::string CountsCell(const NameStrokes& counts, std::size_t length) {
@@ -111,11 +134,7 @@ std::string CandidateCellHeard(const CandidateList& list, std::size_t row, Candi
         FamiliarityOf(list.familiarity(row)).heard);
   }
   if (column == CandidateColumn{CandidateField::Fit}) {
-    std::string heard{kFitHeader};
-    for (const std::string& line : CheckedReadings(list, row)) {
-      heard.append(" ").append(line);
-    }
-    return heard;
+    return std::string{kFitHeader} + " " + Joined(CheckedReadings(list, row), " ");
   }
   return CandidateCell(list, row, column);
 }
@@ -132,47 +151,28 @@ std::string CandidateSpeech(const CandidateList& list, std::size_t row) {
 
 std::vector<std::string> CheckedReadings(const CandidateList& list, std::size_t row) {
   constexpr std::size_t kInFull = 2;
-  const NameDictionary::Name& name = list.name(row);
-  std::vector<const GivenNameReading*> shown;
-  for (const GivenNameReading& reading : name.readings) {
-    if (Shows(reading, list.filter())) {
-      shown.push_back(&reading);
-    }
-  }
-  // Best explained first, and otherwise in the list's order, which the readings are stored in.
-  std::ranges::sort(shown, [](const GivenNameReading* a, const GivenNameReading* b) {
-    return std::tie(a->fit, a) < std::tie(b->fit, b);
-  });
+  const std::vector<const GivenNameReading*> shown = ShownReadings(list, row);
   std::vector<std::string> lines;
-  for (std::size_t k = 0; k < std::min(shown.size(), kInFull); ++k) {
-    lines.push_back(ReadingCheckLine(name.written, shown[k]->kana));
+  for (const GivenNameReading* reading : shown | std::views::take(kInFull)) {
+    lines.push_back(ReadingCheckLine(list.name(row).written, reading->kana));
   }
   if (shown.size() > kInFull) {
     std::vector<ReadingFit> others;
     for (const GivenNameReading* reading : shown | std::views::drop(kInFull)) {
       others.push_back(reading->fit);
     }
-    std::string more = "ほかに" + std::to_string(others.size()) + "通りの読み（";
-    for (const std::string& count : FitCounts(others)) {
-      more.append(more.ends_with("（") ? "" : "、").append(count);
-    }
-    lines.push_back(more + "）");
+    lines.push_back("ほかに" + std::to_string(others.size()) + "通りの読み（" +
+                    Joined(FitCounts(others), "、") + "）");
   }
   return lines;
 }
 
 std::string CandidateReadingCheck(const CandidateList& list, std::size_t row) {
-  const std::vector<std::string> lines = CheckedReadings(list, row);
-  std::string text;
-  for (const std::string& line : lines) {
-    text.append(line).append("\n");
-  }
-  const NameDictionary::Name& name = list.name(row);
-  const auto only = std::ranges::find_if(
-      name.readings, [&list](const GivenNameReading& r) { return Shows(r, list.filter()); });
-  return text.append(lines.size() == 1 && only != name.readings.end()
-                         ? FitAdvice(ExplainReading(name.written, only->kana))
-                         : std::string{kFitRule});
+  const std::vector<const GivenNameReading*> shown = ShownReadings(list, row);
+  const std::string advice =
+      shown.size() == 1 ? FitAdvice(ExplainReading(list.name(row).written, shown.front()->kana))
+                        : std::string{kFitRule};
+  return Joined(CheckedReadings(list, row), "\n") + "\n" + advice;
 }
 
 std::string MatchCount(std::size_t count) {
