@@ -82,6 +82,10 @@ TEST(NameDictionary, GathersEachWrittenFormWithAllItsReadings) {
       "麗鷹 れおう1",
   };
   EXPECT_EQ(names, expected);
+  // A reading recorded as a given name, not another's, nor a surname's.
+  EXPECT_TRUE(load.names.records("陽葵", "ひまり") && load.names.records("凛", "りん"));
+  EXPECT_FALSE(load.names.records("陽葵", "はると") || load.names.records("陽", "ひまり") ||
+               load.names.records("佐藤", "さとう"));
   EXPECT_EQ(load.lines, 17U);
   EXPECT_EQ(load.unreadable, 0U);
   EXPECT_EQ(load.names.uncounted(), 1U);  // ゑみ; a name of five characters is no candidate at all

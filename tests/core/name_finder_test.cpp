@@ -89,6 +89,9 @@ TEST_F(CandidateListTest, FiltersAsAsked) {
       {{SexChoice::Either, 0, "", "陽", true}, {"陽翔", "陽葵"}},
       {{SexChoice::Either, 0, "", "翔大", true}, {"大翔"}},
       {{SexChoice::Either, 0, "", "子", false}, {"侭子"}},
+      // only readings their characters explain: 大翔 ひろと, not 陽葵 ひなた
+      {{SexChoice::Either, 0, "ヒ", "", true, ReadingFit::AsRead}, {"大翔"}},
+      {{SexChoice::Girl, 0, "ひな", "", true, ReadingFit::Loosely}, {}},
   };
   for (const FilterCase& c : cases) {
     list_.setFilter(c.filter);
@@ -135,6 +138,7 @@ TEST_F(CandidateListTest, OrdersByAColumnWithTheRankBreakingTies) {
       {CandidateOrder::Familiarity, true, {"さくら", "凛", "律", "蒼"}},
       {CandidateOrder::Reading, true, {"蒼", "さくら", "翠", "紬"}},
       {CandidateOrder::Rank, false, {"麗鷹", "陽葵", "陽翔", "大翔"}},
+      {CandidateOrder::Fit, false, {"陽葵"}},  // the one no reading of which its characters explain
   };
   for (const OrderCase& c : cases) {
     list_.setOrder(c.order, c.ascending);

@@ -63,9 +63,25 @@ TEST(ReadingCheck, ExplainsAReadingByItsCharacters) {
       {"結翔", "ゆいと", kAsRead, "結:ゆい名 翔:と訓"},
       {"菜々", "なな", kAsRead, "菜:な訓 々:な訓"},
       {"陽葵", "ひまり", kNot, "陽:ひ訓 葵:まり？"},
+      {"明", "あかり", kAsRead, "明:あかり訓"},  // あ.かり, the stem and its okurigana
+      {"湊", "みな", kLoosely, "湊:みな訓一"},
+      {"翔", "し", kNot, "翔:し？"},      // しょう is not cut before its ょ
+      {"美", "そら", kNot, "美:そら？"},  // a name's only character is read
+      {"髙", "たか", kNot, "髙:たか？"},  // no reading outside the allowed kanji
+      {"太郎丸", "じょうじまる", kNot, "太郎:じょうじ？ 丸:まる訓"},
+      {"時々", "ときどき", kAsRead, "時:とき訓 々:どき訓"},
+      {"すゞ", "すず", kAsRead, "す:すか ゞ:ずか"},
+      {"翔子", "しょこ", kAsRead, "翔:しょ音短 子:こ訓"},
+      {"結愛", "ゆあ", kAsRead, "結:ゆ訓 愛:あ名"},  // ゆ.う, the stem
+      {"一輝", "イッキ", kAsRead, "一:いっ名 輝:き音"},
+      {"ゆり子", "ゆりこ", kAsRead, "ゆ:ゆか り:りか 子:こ訓"},
+      {"濫", "みだりがましい", kAsRead, "濫:みだりがましい訓"},  // the longest reading of all
+      {"大翔", "やまと", kNot, "大:やま？ 翔:と訓"},
       // Kana, and a long-vowel mark read as its vowel.
       {"さくら", "サクラ", kAsRead, "さ:さか く:くか ら:らか"},
       {"マリー", "まりい", kAsRead, "マ:まか リ:りか ー:いか"},
+      {"ジョージ", "じょうじ", kAsRead, "ジ:じか ョ:ょか ー:うか ジ:じか"},
+      {"恵子", "ケーコ", kAsRead, "恵:けい音 子:こ訓"},
       {"", "はると", kNot, ""},
       {"陽翔", "", kNot, ""},
   };

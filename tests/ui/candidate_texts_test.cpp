@@ -12,6 +12,7 @@
 #include "core/name_reading.h"
 #include "tests/euc_jp.h"
 #include "ui/dictionary_load_texts.h"
+#include "ui/reading_check_texts.h"
 #include "ui/stroke_pattern_texts.h"
 
 namespace quendrel {
@@ -41,10 +42,61 @@ TEST(CandidateTexts, ShowsARowAndSaysItAsOneLine) {
       " ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない）） "
       "どちらも なじみ 資料にない名前 12・12 天格 25 人格 30 地格 24 外格 19 総格 49 "
       "未来 細糸運 現状維持 仕事 転落運 急下降 対人 細糸運 現状維持");
+  // Under the list: each reading in full, then what the outcome means, or for several readings
+  // what every outcome is.
+  EXPECT_EQ(CandidateReadingCheck(list, 0),
+            "ひなた：字の読みで説明できない（陽：ひ（訓）　葵：なた（説明できない））\n"
+            "ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない））\n" +
+                std::string{kFitRule});
+  list.setFilter({SexChoice::Girl, 0, "", "凛", true});
+  EXPECT_EQ(CandidateReadingCheck(list, 0),
+            "りん：字の読みどおり（凛：りん（音））\nどの字もその字の読みで読んでいます。");
   list.setFilter({SexChoice::Either, 0, "", "麗鷹", true});  // 総格 68
   EXPECT_EQ(CandidateCell(list, 0, ReadingField::Future), "なし");
   EXPECT_EQ(CandidateCell(list, 0, CandidateField::Sex), "男の子");
   EXPECT_EQ(CandidateCell(list, 0, CandidateField::Fit), "字の読みどおり");  // れ(い)・おう
+}
+
+// Each outcome in the words a parent reads: every character's part with how it is read, and one
+// line of what the outcome means, naming the part that nothing explains.
+TEST(CandidateTexts, SaysAReadingCheckInAParentsWords) {
+  struct CheckCase {
+    std::string_view written, reading, line, advice;
+  };
+  const CheckCase cases[] = {
+      {"千鶴", "ちづる", "ちづる：字の読みどおり（千：ち（訓）　鶴：づる（訓・濁音））",
+       "どの字もその字の読みで読んでいます。"},
+      {"悦子", "えっこ", "えっこ：字の読みどおり（悦：えっ（音・促音）　子：こ（訓））",
+       "どの字もその字の読みで読んでいます。"},
+      {"美空", "そら", "そら：一部の読み・読まない字を含む（美：読まない　空：そら（訓））",
+       "字の読みの一部や読まない字で読んでいます。認められる読み方ですが、役所で尋ねられることが"
+       "あります。"},
+      {"心愛", "ここあ",
+       "ここあ：一部の読み・読まない字を含む（心：ここ（訓・一部）　愛：あ（名乗り））",
+       "字の読みの一部や読まない字で読んでいます。認められる読み方ですが、役所で尋ねられることが"
+       "あります。"},
+      {"太郎", "じろう", "じろう：字の読みで説明できない（太：じ（説明できない）　郎：ろう（音））",
+       "「じ」は字の読みで説明できません。受け付けるかは役所が決め、根拠を求めることがあります。"},
+      {"さくら", "さくら", "さくら：字の読みどおり（さ：さ　く：く　ら：ら）",
+       "どの字もその字の読みで読んでいます。"},
+  };
+  for (const CheckCase& c : cases) {
+    EXPECT_EQ(ReadingCheckLine(c.written, c.reading), c.line);
+    EXPECT_EQ(FitAdvice(ExplainReading(c.written, c.reading)), c.advice) << c.line;
+  }
+  // The dictionary's record is said once, for one reading or for all.
+  const std::vector<std::string> two = {"ひろと", "はると"};
+  EXPECT_EQ(ReadingCheckLines("大翔", std::span{two}.first(1), true),
+            "ひろと：字の読みどおり（大：ひろ（名乗り）　翔：と（訓））、名前の辞書にある読み");
+  EXPECT_EQ(
+      ReadingCheckLines("大翔", two, true),
+      "ひろと：字の読みどおり（大：ひろ（名乗り）　翔：と（訓））\u3000はると：字の読みで説明できない"
+      "（大：はる（説明できない）　翔：と（訓））。どれも名前の辞書にある読み");
+  EXPECT_EQ(ReadingCheckLines("大翔", two, false).find(kRecordedReading), std::string::npos);
+  const std::vector<ReadingFit> fits = {ReadingFit::Unexplained, ReadingFit::AsRead,
+                                        ReadingFit::Unexplained};
+  EXPECT_EQ(FitCounts(fits),
+            (std::vector<std::string>{"字の読みどおり 1", "字の読みで説明できない 2"}));
 }
 
 // The cells every list of readings shares, and the stroke-count page's own captions and items.
