@@ -43,8 +43,9 @@
 namespace quendrel {
 namespace {
 
-// The lines a selected name's readings are checked in.
-constexpr int kCheckLines = 3;
+// The lines a selected name's readings are checked in: two readings in full, how many more
+// there are, and what the outcome means.
+constexpr int kCheckLines = 4;
 
 // The choices of 性別 and 文字数, in the order they are offered.
 constexpr std::array<std::pair<SexChoice, std::string_view>, 3> kSexChoices = {{
