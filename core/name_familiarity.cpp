@@ -7,11 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "core/historical_names.h"
+
 namespace quendrel {
 namespace {
 
 constexpr int kCommonestTenth = 5342;
 constexpr int kCommonerHalf = 6777;
+// What a name costs more where its web count is mostly a common word's, or a historical person's.
+constexpr int kOthersCost = 3000;
 
 using Key = std::pair<std::string_view, std::string_view>;
 
@@ -78,7 +82,11 @@ std::optional<int> FamiliarityCost(std::string_view written, std::string_view ka
   if (found == index.end() || keyOf(*found) != key) {
     return std::nullopt;
   }
-  return found->cost;
+  const auto historical = std::ranges::lower_bound(
+      HistoricalNames(), key, {}, [](const HistoricalName& n) { return Key{n.written, n.kana}; });
+  const bool onlyHistorical = historical != HistoricalNames().end() &&
+                              historical->written == written && historical->kana == kana;
+  return found->cost + (onlyHistorical ? kOthersCost : 0);
 }
 
 int FamiliarityLevel(std::optional<int> cost) {

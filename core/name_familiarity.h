@@ -14,7 +14,8 @@ std::span<const std::string_view> FamiliarityBlocks();
 
 // The cost that Mozc's dictionary gives `written` read as `kana` (hiragana) as a given name, lower
 // for the names a web corpus shows more often, and raised where a common word written alike
-// outnumbers the name; none where the dictionary lacks the pair.
+// outnumbers the name or where only historical persons bear it (家康 いえやす); none where the
+// dictionary lacks the pair.
 std::optional<int> FamiliarityCost(std::string_view written, std::string_view kana);
 
 // How familiar a name is, from its cost, for the candidates to show and rank by. The bounds are
