@@ -122,6 +122,8 @@ constexpr HistoricalName kHistoricalNames[] = {
 
 }  // namespace
 
-std::span<const HistoricalName> HistoricalNames() { return kHistoricalNames; }
+std::span<const HistoricalName> HistoricalNames() {
+  return kHistoricalNames;
+}
 
 }  // namespace quendrel

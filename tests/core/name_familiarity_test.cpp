@@ -73,11 +73,11 @@ TEST(NameFamiliarity, FindsEveryRowOfTheTable) {
       ASSERT_LT(previous, key) << "out of order";
       previous = key;
       const int cost = std::stoi(std::string(row.substr(second + 1)));
-      const std::optional<int> found =
-          FamiliarityCost(row.substr(0, space), row.substr(space + 1, second - space - 1));
-      ASSERT_TRUE(found.has_value()) << row;
-      EXPECT_TRUE(*found == cost || *found == cost + 3000) << row;
-      raised += *found == cost ? 0 : 1;
+      const int found =
+          FamiliarityCost(row.substr(0, space), row.substr(space + 1, second - space - 1))
+              .value_or(-1);
+      EXPECT_TRUE(found == cost || found == cost + 3000) << row;
+      raised += found == cost ? 0 : 1;
     }
   }
   EXPECT_EQ(rows, 53944U);
