@@ -18,8 +18,8 @@ NameReading ReadName(const NameCounts& surname, const NameCounts& given) {
   return {surname, given, shape, ComputeGrids(shape, surname.strokes, given.strokes)};
 }
 
-NameReading ReadName(const NameChars& surname, const NameChars& given) {
-  return ReadName(CountNameStrokes(surname), CountNameStrokes(given));
+NameReading ReadName(const NameChars& surname, const NameChars& given, CountingRule rule) {
+  return ReadName(CountNameStrokes(surname, rule), CountNameStrokes(given, rule));
 }
 
 std::int32_t GridValues::* ThemeGrid(AppraisalTheme theme) {

@@ -25,7 +25,7 @@ struct NameReading {
 NameChars SplitName(std::string_view text);
 
 NameReading ReadName(const NameCounts& surname, const NameCounts& given);
-NameReading ReadName(const NameChars& surname, const NameChars& given);
+NameReading ReadName(const NameChars& surname, const NameChars& given, CountingRule rule = {});
 
 // The grid value that chooses each theme row's fortune: 総格 for 未来 and 対人, 外格 for 仕事.
 std::int32_t GridValues::* ThemeGrid(AppraisalTheme theme);

@@ -102,7 +102,7 @@ StrokeCount SupplementedStrokes(char32_t character, std::optional<StrokeCount> b
 
 }  // namespace
 
-NameCounts CountNameStrokes(const NameChars& chars) {
+NameCounts CountNameStrokes(const NameChars& chars, CountingRule rule) {
   NameCounts counts;
   std::optional<StrokeCount> before;
   for (std::size_t k = 0; k < chars.size() && !chars.at(k).empty(); ++k) {
@@ -119,6 +119,8 @@ NameCounts CountNameStrokes(const NameChars& chars) {
     }
     if (strokes == 0) {
       source = StrokeSource::None;
+    } else {
+      strokes = SchoolStrokes(form.front(), strokes, rule);
     }
     before = strokes;
   }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/name_parts.h"
+#include "core/school_strokes.h"
 
 namespace quendrel {
 
@@ -24,7 +25,8 @@ struct NameCounts {
 // small kana as its full-size form; 々 ゝ ヽ repeat the count of the character before them in the
 // same name and ゞ ヾ add 2 to it, while at the start of a name each counts its own strokes
 // (々 3); ー is 1. Any other ideograph has the second table's count. What none of these knows
-// stays 0, with the source None.
-NameCounts CountNameStrokes(const NameChars& chars);
+// stays 0, with the source None. A count is then taken as `rule` counts the character, and a
+// repeat mark repeats that.
+NameCounts CountNameStrokes(const NameChars& chars, CountingRule rule = {});
 
 }  // namespace quendrel

@@ -1,15 +1,27 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 """Writes core/supplementary_stroke_table.cpp, the stroke counts asked for the characters that the
-built-in table lacks, and core/name_kanji_table.cpp, the kanji allowed in a given name with the
-readings used in names, from the data that Debian ships:
+built-in table lacks, core/name_kanji_table.cpp, the kanji allowed in a given name with the
+readings used in names, and core/school_stroke_table.cpp, how the traditional schools count those
+kanji, from the data that Debian ships:
 
   KANJIDIC2 (package kanjidic-xml): the first stroke count of every kanji it holds, its grades
     (1 to 6 and 8 are the jōyō kanji, 9 and 10 the jinmeiyō kanji) and its readings;
-  Unihan (package unicode-data): kTotalStrokes, its first value, for the ideographs KANJIDIC2 lacks.
+  Unihan (package unicode-data): kTotalStrokes, its first value, for the ideographs KANJIDIC2 lacks;
+    kRSUnicode, its first value, each ideograph's radical and the strokes beyond it; and, from
+    Unihan_OtherMappings.txt, kJinmeiyoKanji's pairs of a kanji and its other form.
 
-  generate_supplementary_strokes.py [--kanjidic2 FILE] [--unihan FILE] STROKES NAME_KANJI
-  generate_supplementary_strokes.py [--kanjidic2 FILE] [--unihan FILE] --check STROKES NAME_KANJI
+The traditional form (旧字体) of a name kanji is the other form that kJinmeiyoKanji pairs it with:
+of a jōyō kanji, the one that is not jōyō (広 廣, 国 國); of two jinmeiyō kanji, the compatibility
+ideograph (祐 U+FA4F). Under 旧字体 a kanji counts as its traditional form; under 康熙字典 as that
+form too, with the radicals in KANGXI_RADICALS counted as the characters they stand for: the
+radical's own count and kRSUnicode's strokes beyond it (花 艸 6 + 4 = 10, 陽 阜 8 + 9 = 17).
+Other radicals are not expanded. Where a form's strokes beyond its radical are fewer than its
+written shape shows (泰 水 4 + 5 = 9, 求 水 4 + 2 = 6), the Kangxi dictionary's count is taken.
+
+  generate_supplementary_strokes.py [--kanjidic2 FILE] [--unihan FILE] [--unihan-other FILE]
+      STROKES NAME_KANJI SCHOOLS
+  generate_supplementary_strokes.py [...] --check STROKES NAME_KANJI SCHOOLS
 
 --check regenerates both tables and compares them with the committed files: byte for byte when the
 installed data are the versions their headers name, else only the counts of the kanji allowed in a
@@ -28,6 +40,25 @@ import xml.etree.ElementTree as ElementTree
 
 KANJIDIC2 = "/usr/share/edict/kanjidic2.xml.gz"
 UNIHAN = "/usr/share/unicode/Unihan_IRGSources.txt.bz2"
+UNIHAN_OTHER = "/usr/share/unicode/Unihan_OtherMappings.txt.bz2"
+JOYO_GRADES = {"1", "2", "3", "4", "5", "6", "8"}
+# The radicals counted as the characters they stand for under 康熙字典, by Kangxi radical number:
+# the count of the full character, whatever shape the radical takes in a kanji.
+KANGXI_RADICALS = {
+    61: ("心", 4),  # 忄
+    64: ("手", 4),  # 扌
+    85: ("水", 4),  # 氵
+    94: ("犬", 4),  # 犭
+    96: ("玉", 5),  # 王
+    113: ("示", 5),  # 礻
+    122: ("网", 6),  # 罒
+    130: ("肉", 6),  # ⺼
+    140: ("艸", 6),  # 艹
+    145: ("衣", 6),  # 衤
+    162: ("辵", 7),  # 辶
+    163: ("邑", 7),  # 阝 on the right
+    170: ("阜", 8),  # 阝 on the left
+}
 NAME_GRADES = {"1", "2", "3", "4", "5", "6", "8", "9", "10"}
 PER_LINE = 10
 # Counts that a later KANJIDIC2 release corrected, looked at and taken on every release, so that
@@ -35,9 +66,16 @@ PER_LINE = 10
 CORRECTIONS = {
     "捲": 11,  # 扌 3 + 卷 8, as Unihan counts it; first in KANJIDIC2 2024-219 on, 12 in 2022-235
 }
+# Radicals and strokes beyond them that Unicode 15.1 corrected, taken on every release likewise.
+RADICAL_CORRECTIONS = {
+    "搜": "64.9",  # 扌 + 叟 9
+    "猫": "94.9",  # 犭 + 苗 9, 艹 counted 4 as the Kangxi dictionary counts it
+    "随": "170.10",  # 阝 + the two-dot 辶 and 有
+}
 VERSIONS = re.compile(r"^// Versions: (.*)$", re.MULTILINE)
 ENTRY = re.compile(r"\{U'(.+?)', (\d+)\}")
 NAME_KANJI = re.compile(r"\{U'(.)', (\"[^\"]*\", \"[^\"]*\", \"[^\"]*\")\}")
+SCHOOL_ENTRY = re.compile(r"\{U'(.)', U'(.)', (\d+), (\d+)\}")
 READING_SEPARATOR = "・"
 KATAKANA_TO_HIRAGANA = {code: code - (ord("ァ") - ord("ぁ")) for code in range(ord("ァ"), ord("ヶ") + 1)}
 UNICODE_VERSION = re.compile(r"^# Unicode [Vv]ersion:? (\S+)")
@@ -67,7 +105,7 @@ def name_readings(element):
 def read_kanjidic2(path):
     """The header's versions, the first stroke count and the readings used in names of each kanji,
     and the kanji allowed in names."""
-    counts, readings, name_kanji, header = {}, {}, set(), {}
+    counts, readings, name_kanji, header, grades = {}, {}, set(), {}, {}
     with gzip.open(path) as stream:
         for _, element in ElementTree.iterparse(stream):
             if element.tag in ("file_version", "database_version", "date_of_creation"):
@@ -76,15 +114,17 @@ def read_kanjidic2(path):
                 literal = element.findtext("literal")
                 counts[literal] = int(element.find("misc/stroke_count").text)
                 readings[literal] = name_readings(element)
+                grades[literal] = element.findtext("misc/grade")
                 if element.findtext("misc/grade") in NAME_GRADES:
                     name_kanji.add(literal)
                 element.clear()
-    return header, counts, name_kanji, readings
+    return header, counts, name_kanji, readings, grades
 
 
 def read_unihan(path):
-    """The header's Unicode version and date, and the first kTotalStrokes value of each ideograph."""
-    counts, header = {}, {}
+    """The header's Unicode version and date, and the first kTotalStrokes and kRSUnicode values of
+    each ideograph."""
+    counts, header, radicals = {}, {}, {}
     opener = bz2.open if path.endswith(".bz2") else open
     with opener(path, "rt", encoding="utf-8") as stream:
         for line in stream:
@@ -96,9 +136,26 @@ def read_unihan(path):
             elif "\tkTotalStrokes\t" in line:
                 code_point, _, values = line.rstrip("\n").split("\t")
                 counts[chr(int(code_point[2:], 16))] = int(values.split()[0])
+            elif "\tkRSUnicode\t" in line:
+                code_point, _, values = line.rstrip("\n").split("\t")
+                radicals[chr(int(code_point[2:], 16))] = values.split()[0]
     if not counts or "version" not in header:
         sys.exit(f"{path}: no kTotalStrokes field or no Unicode version; has Unihan changed its form?")
-    return header, counts
+    return header, counts, radicals
+
+
+def read_jinmeiyo_pairs(path):
+    """kJinmeiyoKanji's pairs of a kanji and its other form ("U+5EE3 2010:U+5E83")."""
+    pairs = []
+    with bz2.open(path, "rt", encoding="utf-8") as stream:
+        for line in stream:
+            if "\tkJinmeiyoKanji\t" in line:
+                code_point, _, values = line.rstrip("\n").split("\t")
+                pairs += [(chr(int(code_point[2:], 16)), chr(int(v.split(":U+")[1], 16)))
+                          for v in values.split() if ":U+" in v]
+    if not pairs:
+        sys.exit(f"{path}: no kJinmeiyoKanji pairs; has Unihan changed its form?")
+    return pairs
 
 
 def closing(function, table):
@@ -109,7 +166,7 @@ def closing(function, table):
 
 def render(kanjidic2, unihan):
     kd_header, kd_counts, *_ = kanjidic2
-    uh_header, uh_counts = unihan
+    uh_header, uh_counts, _ = unihan
     table = {c: n for c, n in uh_counts.items() if nfc_stable(c)}
     table.update({c: n for c, n in kd_counts.items() if nfc_stable(c)})
     table.update(CORRECTIONS)
@@ -169,7 +226,7 @@ def merged_readings(name_kanji, readings):
 
 
 def render_name_kanji(kanjidic2):
-    kd_header, _, name_kanji, readings = kanjidic2
+    kd_header, _, name_kanji, readings, _ = kanjidic2
     rows = merged_readings(name_kanji, readings)
     lines = [
         # The table's licence, not this file's. REUSE-IgnoreStart
@@ -205,6 +262,90 @@ def render_name_kanji(kanjidic2):
         for kanji, kinds in rows
     ]
     return "\n".join(lines + closing("std::span<const NameKanjiEntry> NameKanji()", "kNameKanji"))
+
+
+def traditional_forms(kanjidic2, pairs):
+    """Each name kanji's traditional form, in normalisation form C, from kJinmeiyoKanji's pairs."""
+    grades = kanjidic2[4]
+    forms = {}
+    for a, b in pairs:
+        if (grades.get(a) in JOYO_GRADES) != (grades.get(b) in JOYO_GRADES):
+            new, old = (a, b) if grades.get(a) in JOYO_GRADES else (b, a)
+        else:
+            new, old = (a, b) if nfc_stable(a) else (b, a)
+        forms[unicodedata.normalize("NFC", new)] = old
+    return forms
+
+
+def school_rows(kanjidic2, unihan, pairs):
+    """Each name kanji that a traditional school counts otherwise or may: its traditional form (or
+    itself), that form's count (0 where it has none), the 康熙字典 count, and the radical and strokes
+    beyond it that gave that count (or "" where the radical is not expanded)."""
+    kd_counts, name_kanji = kanjidic2[1], kanjidic2[2]
+    _, uh_counts, radicals = unihan
+    radicals = radicals | RADICAL_CORRECTIONS
+    def count(character):
+        return CORRECTIONS.get(character) or kd_counts.get(character) or uh_counts[character]
+    traditional = traditional_forms(kanjidic2, pairs)
+    rows = []
+    for kanji in sorted({unicodedata.normalize("NFC", k) for k in name_kanji}, key=ord):
+        form = traditional.get(kanji, kanji)
+        radical, _, beyond = (radicals.get(form) or radicals[kanji]).partition(".")
+        expanded = radical.isdigit() and int(radical) in KANGXI_RADICALS
+        if form == kanji and not expanded:
+            continue
+        kangxi = KANGXI_RADICALS[int(radical)][1] + int(beyond) if expanded else count(form)
+        how = f"{KANGXI_RADICALS[int(radical)][0]} {int(beyond):+d}" if expanded else ""
+        rows.append((kanji, form, count(form) if form != kanji else 0, kangxi, how))
+    return rows
+
+
+def render_schools(kanjidic2, unihan, pairs):
+    kd_header = kanjidic2[0]
+    uh_header = unihan[0]
+    rows = school_rows(kanjidic2, unihan, pairs)
+    lines = [
+        # The table's licence, not this file's. REUSE-IgnoreStart
+        "// SPDX-License-Identifier: CC-BY-SA-4.0 AND Unicode-DFS-2016",
+        # REUSE-IgnoreEnd
+        "// Generated by tools/generate_supplementary_strokes.py; regenerate it rather than edit it.",
+        "//",
+        "// How the traditional schools count the kanji allowed in a given name, in code-point order:",
+        "// each kanji with its traditional form (itself where kJinmeiyoKanji pairs it with none),",
+        "// that form's count under 旧字体 (0 where it has none: it counts as written), and its count",
+        "// under 康熙字典, the traditional form with the radicals "
+        + "".join(name for name, _ in KANGXI_RADICALS.values()),
+        "// counted as those characters (the radical, then the strokes beyond it, in the comment),",
+        "// with the corrections that the generator lists: "
+        + ", ".join(f"{c} {v}" for c, v in RADICAL_CORRECTIONS.items())
+        + ".",
+        f"// {len(rows)} kanji: {sum(1 for r in rows if r[2])} with a traditional form; the others "
+        "count as written under 旧字体.",
+        "//",
+        f"// KANJIDIC2 file_version {kd_header['file_version']}, database_version "
+        f"{kd_header['database_version']}, created {kd_header['date_of_creation']},",
+        "//   as Debian's kanjidic-xml ships it. Copyright the Electronic Dictionary Research and",
+        "//   Development Group, used under Creative Commons Attribution-ShareAlike 4.0",
+        "//   (https://www.edrdg.org/edrdg/licence.html).",
+        f"// Unihan_IRGSources.txt and Unihan_OtherMappings.txt, Unicode {uh_header['version']}"
+        f"{uh_header.get('date', '')},",
+        "//   as Debian's unicode-data ships them. Copyright Unicode, Inc., under the Unicode License",
+        "//   Agreement - Data Files and Software (https://www.unicode.org/copyright.html).",
+        f"// Versions: KANJIDIC2 {kd_header['database_version']}, Unicode {uh_header['version']}",
+        "",
+        '#include "core/school_strokes.h"',
+        "",
+        "namespace quendrel {",
+        "namespace {",
+        "",
+        "// clang-format off",
+        "constexpr SchoolEntry kSchoolEntries[] = {",
+    ]
+    lines += [
+        f"    {{U'{kanji}', U'{form}', {old}, {kangxi}}}," + (f"  // {how}" if how else "")
+        for kanji, form, old, kangxi, how in rows
+    ]
+    return "\n".join(lines + closing("std::span<const SchoolEntry> SchoolTable()", "kSchoolEntries"))
 
 
 def read_committed(path):
@@ -259,22 +400,42 @@ def check_name_kanji(committed_path, generated):
     )
 
 
+def check_schools(committed_path, generated):
+    committed = read_committed(committed_path)
+    if same_versions(committed, generated, committed_path):
+        return
+    old, new = set(SCHOOL_ENTRY.findall(committed)), set(SCHOOL_ENTRY.findall(generated))
+    versions = VERSIONS.search(generated).group(1)
+    if old != new:
+        sys.exit(
+            f"{committed_path}: the schools count otherwise in {versions}: "
+            + " ".join("".join(row) for row in sorted(old ^ new)[:40])
+        )
+    print(f"{committed_path}: the {len(new)} kanji count alike in {versions}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--kanjidic2", default=KANJIDIC2)
     parser.add_argument("--unihan", default=UNIHAN)
+    parser.add_argument("--unihan-other", default=UNIHAN_OTHER)
     parser.add_argument("--check", action="store_true")
     parser.add_argument("strokes")
     parser.add_argument("name_kanji")
+    parser.add_argument("schools")
     arguments = parser.parse_args()
     kanjidic2 = read_kanjidic2(arguments.kanjidic2)
-    strokes = render(kanjidic2, read_unihan(arguments.unihan))
+    unihan = read_unihan(arguments.unihan)
+    strokes = render(kanjidic2, unihan)
     name_kanji = render_name_kanji(kanjidic2)
+    schools = render_schools(kanjidic2, unihan, read_jinmeiyo_pairs(arguments.unihan_other))
     if arguments.check:
         check(arguments.strokes, strokes, kanjidic2[2])
         check_name_kanji(arguments.name_kanji, name_kanji)
+        check_schools(arguments.schools, schools)
     else:
-        for path, text in ((arguments.strokes, strokes), (arguments.name_kanji, name_kanji)):
+        for path, text in ((arguments.strokes, strokes), (arguments.name_kanji, name_kanji),
+                           (arguments.schools, schools)):
             with open(path, "w", encoding="utf-8") as stream:
                 stream.write(text)
 

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "core/school_strokes.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/name_reading.h"
+
+namespace quendrel {
+namespace {
+
+constexpr CountingRule kShinjitai{CountingSchool::Shinjitai, false};
+constexpr CountingRule kKyujitai{CountingSchool::Kyujitai, false};
+constexpr CountingRule kKangxi{CountingSchool::Kangxi, false};
+
+struct SchoolCase {
+  NameChars chars;
+  NameStrokes shinjitai, kyujitai, kangxi;
+};
+
+// Each expanded radical, a traditional form with and without one, characters no school changes.
+TEST(CountingSchools, CountEachCharacterAsTheSchoolDoes) {
+  // clang-format off
+  const std::vector<SchoolCase> cases = {
+      {{"慎", "拓", "海"}, {13, 8, 9}, {13, 8, 10}, {14, 9, 11}},    // 忄 扌 氵; 愼, 海 U+FA45
+      {{"猫", "玲", "祐"}, {11, 9, 9}, {11, 9, 10}, {13, 10, 10}},   // 犭 王 礻; 祐 U+FA4F
+      {{"罪", "胸", "花"}, {13, 10, 7}, {13, 10, 7}, {14, 12, 10}},  // 罒 ⺼ 艹
+      {{"裕", "辺", "遥"}, {12, 5, 12}, {12, 5, 14}, {13, 9, 17}},   // 衤 辶; 遙; 邊 is no name kanji
+      {{"陽", "郎", "藤"}, {12, 9, 18}, {12, 14, 18}, {17, 14, 21}}, // 阝 left, 郞 with 阝 right
+      {{"広", "国", "福"}, {5, 8, 13}, {15, 11, 14}, {15, 11, 14}},  // radicals not expanded
+      {{"泰", "求", "王"}, {10, 7, 4}, {10, 7, 4}, {9, 6, 4}},       // counted beyond 水 and 玉
+      {{"水", "心", "育"}, {4, 4, 8}, {4, 4, 8}, {4, 4, 10}},
+      {{"花", "々", "子"}, {7, 7, 3}, {7, 7, 3}, {10, 10, 3}},       // 々 repeats the school's count
+      {{"髙", "𠮷", "A"}, {11, 6, 0}, {11, 6, 0}, {11, 6, 0}},      // outside the name kanji
+      {{"四", "十", "一"}, {5, 2, 1}, {5, 2, 1}, {5, 2, 1}},
+  };
+  // clang-format on
+  for (const SchoolCase& c : cases) {
+    const std::string name = c.chars[0] + c.chars[1] + c.chars[2];
+    EXPECT_EQ(CountNameStrokes(c.chars, kShinjitai).strokes, c.shinjitai) << name;
+    EXPECT_EQ(CountNameStrokes(c.chars, kKyujitai).strokes, c.kyujitai) << name;
+    EXPECT_EQ(CountNameStrokes(c.chars, kKangxi).strokes, c.kangxi) << name;
+  }
+  const NameChars numerals{"四", "十", "八"};
+  EXPECT_EQ(CountNameStrokes(numerals, {CountingSchool::Kangxi, true}).strokes,
+            (NameStrokes{4, 10, 8}));
+}
+
+TEST(CountingSchools, GiveEachSchoolsFiveNumbers) {
+  struct FiveNumbers {
+    std::string_view surname, given;
+    CountingRule rule;
+    GridValues grids;
+  };
+  // clang-format off
+  const std::vector<FiveNumbers> cases = {
+      {"佐藤", "陽葵", kShinjitai, {25, 30, 24, 19, 49}},
+      {"佐藤", "陽葵", kKangxi, {28, 38, 32, 22, 60}},
+      {"鈴木", "蓮", kShinjitai, {17, 17, 13, 13, 30}},
+      {"鈴木", "蓮", kKangxi, {17, 21, 17, 13, 34}},
+      {"高橋", "湊", kShinjitai, {26, 28, 12, 10, 38}},
+      {"高橋", "湊", kKangxi, {26, 29, 13, 10, 39}},
+      {"田中", "結菜", kShinjitai, {9, 16, 23, 16, 32}},
+      {"田中", "結菜", kKangxi, {9, 16, 26, 19, 35}},
+      {"渡辺", "大翔", kShinjitai, {17, 8, 15, 24, 32}},
+      {"渡辺", "大翔", kKangxi, {22, 12, 15, 25, 37}},
+      {"広田", "国男", kKyujitai, {20, 16, 18, 22, 38}},
+  };
+  // clang-format on
+  for (const FiveNumbers& c : cases) {
+    EXPECT_EQ(ReadName(SplitName(c.surname), SplitName(c.given), c.rule).grids, c.grids)
+        << c.surname << c.given << static_cast<int>(c.rule.school);
+  }
+}
+
+}  // namespace
+}  // namespace quendrel
