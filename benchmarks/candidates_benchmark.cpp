@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The name candidates over the installed dictionary: reading it whole and ranking every name for
-// a surname, a filter change over the full list, and a shortlist read again for a new surname.
+// a surname, a filter change and a change of counting school over the full list, and a shortlist
+// read again for a new surname.
 // What the window costs in memory is read off the real program (candidates_memory.sh).
 #include <array>
 #include <string_view>
@@ -63,6 +64,25 @@ void BM_FilterChange(benchmark::State& state) {
   }
 }
 
+// A change of counting school: every name counted again, then read with the surname and ranked.
+void BM_CountingSchoolChange(benchmark::State& state) {
+  std::optional<DictionaryLoad> load = Load();
+  if (!load) {
+    state.SkipWithError("no dictionary: apt install enamdict");
+    return;
+  }
+  CandidateList list{load->names};
+  constexpr std::array kSchools = {CountingSchool::Kangxi, CountingSchool::Kyujitai,
+                                   CountingSchool::Shinjitai};
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const CountingRule rule{kSchools.at(next++ % kSchools.size()), false};
+    load->names.recount(rule);
+    list.setSurname(CountNameStrokes(SplitName("佐藤"), rule));
+    benchmark::DoNotOptimize(list.size());
+  }
+}
+
 // A shortlist of twenty names read again for each surname in turn, as typing a new one does.
 void BM_ReappraiseShortlist(benchmark::State& state) {
   constexpr std::array<std::string_view, 20> kGiven = {
@@ -83,6 +103,7 @@ void BM_ReappraiseShortlist(benchmark::State& state) {
 
 BENCHMARK(BM_ReadDictionaryAndRank)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterChange)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountingSchoolChange)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReappraiseShortlist)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

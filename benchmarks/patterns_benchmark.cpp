@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The page of stroke-count patterns: every pattern of one to three counts read with a surname and
-// ranked, as typing a new surname does.
+// ranked, as typing a new surname does, and made again for another counting school.
 #include <array>
 #include <string_view>
 
@@ -30,7 +30,28 @@ void BM_RankStrokePatterns(benchmark::State& state) {
   state.counters.insert_or_assign("patterns", static_cast<double>(patterns.size()));
 }
 
+// A change of counting school: the patterns made again for what the characters count under it,
+// the dictionary's names (already counted again by the list) counted into them, then ranked.
+void BM_CountingSchoolPatterns(benchmark::State& state) {
+  DictionaryLoad load = LoadNameDictionary(NameDictionaryPath());
+  constexpr std::array kSchools = {CountingSchool::Kangxi, CountingSchool::Kyujitai,
+                                   CountingSchool::Shinjitai};
+  const NameCounts surname = CountNameStrokes(SplitName("佐藤"));
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const CountingRule rule{kSchools.at(next++ % kSchools.size()), false};
+    state.PauseTiming();
+    load.names.recount(rule);
+    state.ResumeTiming();
+    StrokePatterns patterns{rule};
+    patterns.countNames(load.names);
+    patterns.setSurname(surname);
+    benchmark::DoNotOptimize(patterns[0].grids);
+  }
+}
+
 BENCHMARK(BM_RankStrokePatterns)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountingSchoolPatterns)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quendrel

@@ -2,6 +2,7 @@
 #include "core/name_characters.h"
 
 #include <algorithm>
+#include <array>
 #include <ranges>
 #include <string>
 #include <tuple>
@@ -52,7 +53,7 @@ struct CountIndex {
   std::vector<std::vector<NameCharacter>> byCount;
 };
 
-CountIndex IndexByCount() {
+CountIndex IndexByCount(CountingRule rule) {
   CountIndex index;
   std::vector<NameCharacter> characters;
   for (const NameKanjiEntry& entry : NameKanji()) {
@@ -69,7 +70,7 @@ CountIndex IndexByCount() {
   }
   for (NameCharacter& c : characters) {
     const auto strokes = static_cast<std::size_t>(
-        std::max(CountNameStrokes({c.character, "", ""}).strokes.front(), StrokeCount{0}));
+        std::max(CountNameStrokes({c.character, "", ""}, rule).strokes.front(), StrokeCount{0}));
     if (strokes == 0) {
       continue;
     }
@@ -82,10 +83,20 @@ CountIndex IndexByCount() {
   return index;
 }
 
-// Built on first use; a function-local static is built once even when threads race to it.
-const CountIndex& Index() {
-  static const CountIndex index = IndexByCount();
-  return index;
+// Every rule's, built on first use, a few milliseconds in all; a function-local static is built
+// once even when threads race to it.
+const CountIndex& Index(CountingRule rule) {
+  constexpr std::array kSchools = {CountingSchool::Shinjitai, CountingSchool::Kyujitai,
+                                   CountingSchool::Kangxi};
+  static const auto indices = [&kSchools] {
+    std::array<CountIndex, 2 * kSchools.size()> built;
+    for (std::size_t k = 0; k < built.size(); ++k) {
+      built.at(k) = IndexByCount({kSchools.at(k / 2), k % 2 != 0});
+    }
+    return built;
+  }();
+  return indices.at((static_cast<std::size_t>(rule.school) * 2) +
+                    static_cast<std::size_t>(rule.numeralsAsValues));
 }
 
 }  // namespace
@@ -121,16 +132,16 @@ bool IsNameCharacter(std::string_view character) {
          std::ranges::binary_search(NameKanji(), c, {}, &NameKanjiEntry::kanji);
 }
 
-std::span<const NameCharacter> NameCharactersWithCount(int strokes) {
-  const auto& byCount = Index().byCount;
+std::span<const NameCharacter> NameCharactersWithCount(int strokes, CountingRule rule) {
+  const auto& byCount = Index(rule).byCount;
   if (strokes <= 0 || std::cmp_greater_equal(strokes, byCount.size())) {
     return {};
   }
   return byCount[static_cast<std::size_t>(strokes)];
 }
 
-int LargestNameCharacterCount() {
-  return static_cast<int>(Index().byCount.size()) - 1;
+int LargestNameCharacterCount(CountingRule rule) {
+  return static_cast<int>(Index(rule).byCount.size()) - 1;
 }
 
 }  // namespace quendrel

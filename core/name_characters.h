@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/school_strokes.h"
+
 namespace quendrel {
 
 // A kanji's readings of each kind, in hiragana with "・" between; a kun reading has a "." before
@@ -33,11 +35,11 @@ struct NameCharacter {
 
 // The characters a child may be named with (kanji, hiragana, katakana; not ー nor the repeat marks,
 // whose count depends on what precedes them) that count `strokes` as the first character of a
-// given name, by CountNameStrokes, ordered by their first reading in kana order, then by code
-// point; those without a reading come last.
-std::span<const NameCharacter> NameCharactersWithCount(int strokes);
+// given name, by CountNameStrokes under `rule`, ordered by their first reading in kana order, then
+// by code point; those without a reading come last.
+std::span<const NameCharacter> NameCharactersWithCount(int strokes, CountingRule rule = {});
 
 // The largest count among those characters.
-int LargestNameCharacterCount();
+int LargestNameCharacterCount(CountingRule rule = {});
 
 }  // namespace quendrel

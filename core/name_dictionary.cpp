@@ -13,6 +13,7 @@
 #include "core/huge_pages.h"
 #include "core/name_characters.h"
 #include "core/name_familiarity.h"
+#include "core/name_reading.h"
 #include "core/reading_check.h"
 #include "core/sex_estimate.h"
 
@@ -266,6 +267,13 @@ void NameDictionary::rankInKanaOrder(Sexes sexes) {
   for (std::uint32_t place = 0; place < firsts.size(); ++place) {
     ranks[firsts[place].name] = place;
   }
+}
+
+void NameDictionary::recount(CountingRule rule) {
+  for (Name& name : names_) {
+    name.counts = CountNameStrokes(SplitName(name.written), rule);
+  }
+  counting_ = rule;
 }
 
 bool NameDictionary::records(std::string_view written, std::string_view kana) const {

@@ -74,6 +74,11 @@ class NameDictionary {
   // Whether the records give this name this reading (hiragana) as a given name.
   [[nodiscard]] bool records(std::string_view written, std::string_view kana) const;
 
+  // Counts every name's characters again as `rule` counts them; a dictionary is counted by the
+  // default rule when it is made.
+  void recount(CountingRule rule);
+  [[nodiscard]] CountingRule counting() const { return counting_; }
+
   // The names left out for a character that nothing counts, and past the most a list can hold.
   [[nodiscard]] std::size_t uncounted() const { return uncounted_; }
   [[nodiscard]] std::size_t beyondLimit() const { return beyondLimit_; }
@@ -88,6 +93,7 @@ class NameDictionary {
   std::vector<GivenNameReading> readings_;
   std::vector<Name> names_;
   std::array<std::vector<std::uint32_t>, 3> kanaRanks_;  // for either, boys, girls
+  CountingRule counting_;
   std::size_t uncounted_ = 0;
   std::size_t beyondLimit_ = 0;
 };

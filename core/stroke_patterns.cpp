@@ -47,10 +47,11 @@ bool Fits(const std::vector<StrokeCount>& counts, const StrokePattern& pattern) 
 
 }  // namespace
 
-StrokePatterns::StrokePatterns() : largest_(static_cast<std::size_t>(LargestNameCharacterCount())) {
+StrokePatterns::StrokePatterns(CountingRule rule)
+    : rule_(rule), largest_(static_cast<std::size_t>(LargestNameCharacterCount(rule))) {
   std::vector<bool> made(largest_ + 1);
   for (std::size_t strokes = 1; strokes <= largest_; ++strokes) {
-    made[strokes] = !NameCharactersWithCount(static_cast<int>(strokes)).empty();
+    made[strokes] = !NameCharactersWithCount(static_cast<int>(strokes), rule).empty();
   }
   std::size_t slots = 1;
   for (std::uint8_t length = 1; length <= kNameLength; ++length) {
@@ -142,7 +143,7 @@ void StrokePatterns::show() {
   // One more character than a name holds, so that too many never fit.
   std::vector<StrokeCount> counts;
   for (const std::string& character : FirstCharacters(filter_.containing, kNameLength + 1)) {
-    counts.push_back(CountNameStrokes({character, "", ""}).strokes.front());
+    counts.push_back(CountNameStrokes({character, "", ""}, rule_).strokes.front());
   }
   shown_.clear();
   std::ranges::copy_if(ranked_, std::back_inserter(shown_), [this, &counts](std::uint32_t index) {

@@ -36,9 +36,9 @@ struct PatternFilter {
 // position. A count that no allowed character has makes no pattern.
 class StrokePatterns {
  public:
-  // Every pattern, each count from 1 to LargestNameCharacterCount(); none is listed until a
-  // surname is set.
-  StrokePatterns();
+  // Every pattern, each count from 1 to LargestNameCharacterCount(rule), the characters counted
+  // under `rule`; none is listed until a surname is set.
+  explicit StrokePatterns(CountingRule rule = {});
 
   // Counts each name of the dictionary that the familiarity source knows into the pattern of its
   // counts.
@@ -57,6 +57,7 @@ class StrokePatterns {
   void rank();
   void show();
 
+  CountingRule rule_;
   std::size_t largest_ = 0;
   std::vector<StrokePattern> patterns_;  // by length, then by counts
   std::vector<std::uint32_t> slots_;     // every length and counts: its pattern, or kNoPattern

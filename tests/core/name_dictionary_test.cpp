@@ -161,6 +161,15 @@ TEST(NameDictionary, ListsWhatTheSourcesKnowAsGivenNames) {
   EXPECT_EQ(names[0].readings.front().familiarity, 4702);
 }
 
+TEST(NameDictionary, CountsItsNamesAgainByAnotherRule) {
+  NameDictionary names{{{"花々", {{"かか", kGirl}}}, {"蓮", {{"れん", kBoy}}}}};
+  names.recount({CountingSchool::Kangxi, false});
+  EXPECT_EQ(names[0].counts.strokes, (NameStrokes{10, 10, 0}));
+  EXPECT_EQ(names[1].counts.strokes, (NameStrokes{17, 0, 0}));
+  names.recount({});
+  EXPECT_EQ(names[1].counts.strokes, (NameStrokes{13, 0, 0}));
+}
+
 TEST(NameDictionary, HoldsNoMoreNamesThanAListCanOrder) {
   std::vector<NameRecord> records = {
       {"蒼", {{"あおい", kBoy}}}, {"凛", {{"りん", kGirl}}}, {"律", {{"りつ", kBoy}}}};

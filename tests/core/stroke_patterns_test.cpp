@@ -136,13 +136,16 @@ TEST(NameCharacters, ListsTheCharactersOfACountByReading) {
   EXPECT_EQ(
       one, (std::vector<std::string>{"乙(おと)", "一(かず)", "く(く)", "し(し)", "っ(っ)", "つ(つ)",
                                      "の(の)", "ノ(の)", "フ(ふ)", "へ(へ)", "ヘ(へ)", "レ(れ)"}));
-  const auto has = [](int strokes, std::string_view character) {
+  const auto has = [](int strokes, std::string_view character, CountingRule rule = {}) {
     return std::ranges::any_of(
-        NameCharactersWithCount(strokes),
+        NameCharactersWithCount(strokes, rule),
         [character](const NameCharacter& c) { return c.character == character; });
   };
   EXPECT_TRUE(has(3, "川") && has(3, "ヶ") && has(12, "陽") && has(24, "鷹"));
   EXPECT_FALSE(has(3, "々") || has(3, "ゞ") || has(1, "ー") || has(1, "ゝ") || has(1, "ヽ"));
+  constexpr CountingRule kKangxi{CountingSchool::Kangxi, false};
+  EXPECT_TRUE(has(10, "花", kKangxi) && has(4, "四", {CountingSchool::Shinjitai, true}));
+  EXPECT_FALSE(has(7, "花", kKangxi) || has(5, "四", {CountingSchool::Shinjitai, true}));
   EXPECT_EQ(LargestNameCharacterCount(), 29);  // 鬱
   EXPECT_TRUE(NameCharactersWithCount(26).empty() && NameCharactersWithCount(0).empty() &&
               NameCharactersWithCount(30).empty());
