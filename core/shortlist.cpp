@@ -8,9 +8,10 @@
 
 namespace quendrel {
 
-void Shortlist::setSurname(std::string_view surname, const NameCounts& counts) {
+void Shortlist::setSurname(std::string_view surname, const NameCounts& counts, CountingRule rule) {
   surname_ = TruncateCharacters(surname, kNameLength);
   surnameCounts_ = counts;
+  rule_ = rule;
   for (ShortlistedName& name : names_) {
     read(name);
   }
@@ -55,7 +56,7 @@ void Shortlist::move(std::size_t from, std::size_t to) {
 }
 
 void Shortlist::read(ShortlistedName& name) const {
-  name.read = ReadName(surnameCounts_, CountNameStrokes(SplitName(name.given)));
+  name.read = ReadName(surnameCounts_, CountNameStrokes(SplitName(name.given), rule_));
   name.appraisal = Appraise(name.read.grids);
 }
 

@@ -23,9 +23,11 @@ struct ShortlistedName {
 
 class Shortlist {
  public:
-  // Reads every name again with a surname of these counts, which shows as `surname`.
-  void setSurname(std::string_view surname, const NameCounts& counts);
+  // Reads every name again with a surname of these counts, which shows as `surname`, each given
+  // name counted by `rule`, as the surname was.
+  void setSurname(std::string_view surname, const NameCounts& counts, CountingRule rule = {});
   [[nodiscard]] const std::string& surname() const { return surname_; }
+  [[nodiscard]] CountingRule counting() const { return rule_; }
 
   // Adds a name at the end and gives its place; a name already kept stays where it is and gives
   // its own place, and one with no characters is not added.
@@ -48,6 +50,7 @@ class Shortlist {
 
   std::string surname_;
   NameCounts surnameCounts_;
+  CountingRule rule_;
   std::vector<ShortlistedName> names_;
 };
 

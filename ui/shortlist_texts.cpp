@@ -6,6 +6,7 @@
 
 #include "core/characters.h"
 #include "ui/candidate_texts.h"
+#include "ui/counting_texts.h"
 #include "ui/reading_check_texts.h"
 
 namespace quendrel {
@@ -136,7 +137,7 @@ std::string PrintHeading(const Shortlist& list) {
           .append("）");
     }
   }
-  return heading;
+  return heading + CountingNote(list.counting());
 }
 
 std::string PrintedDate(std::chrono::year_month_day date) {

@@ -49,7 +49,8 @@ std::string ShortlistSpeech(const Shortlist& list, std::size_t place);
 // the surname first on each.
 std::string ShortlistText(const Shortlist& list);
 
-// The printout's heading and date: "名前の候補　佐藤（7・18）", "2026年12月10日".
+// The printout's heading and date: "名前の候補　佐藤（7・18）", with the way of counting where it
+// is not the default ("（康熙字典で数えた画数）"); "2026年12月10日".
 std::string PrintHeading(const Shortlist& list);
 std::string PrintedDate(std::chrono::year_month_day date);
 

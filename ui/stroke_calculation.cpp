@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/stroke_calculation.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string>
@@ -8,6 +9,7 @@
 #include "core/diagram_lines.h"
 #include "core/name_line.h"
 #include "core/name_reading.h"
+#include "ui/appraisal.h"
 #include "ui/design/diagram_line_elements.h"
 #include "ui/result_rows.h"
 
@@ -67,7 +69,7 @@ void Command1_Click(MainWindowModel& window) {
   for (const NameBoxes& name : kNameBoxes) {
     state.*name.chars = SplitName(window.text(name.name));
   }
-  const NameReading reading = ReadName(state.SurnameChars, state.GivenChars);
+  const NameReading reading = ReadName(state.SurnameChars, state.GivenChars, state.Counting);
   ShowCounts(window, kNameBoxes[0], reading.surname);
   ShowCounts(window, kNameBoxes[1], reading.given);
 
@@ -76,6 +78,22 @@ void Command1_Click(MainWindowModel& window) {
   ShowGrids(window, reading.grids);
   for (const DiagramLine line : DiagramLinesFor(state.Shape)) {
     window.setVisible(ElementOf(line), true);
+  }
+}
+
+void SetCounting(MainWindowModel& window, CountingRule rule) {
+  WindowState& state = window.state();
+  const auto counts = [](const NameStrokes& strokes) {
+    return std::ranges::any_of(strokes, [](StrokeCount s) { return s != 0; });
+  };
+  const bool counted = counts(state.SurnameStrokes) || counts(state.GivenStrokes);
+  const bool appraised = counted && !window.text(kThemeRows.front().trendLabel).empty();
+  state.Counting = rule;
+  if (counted) {
+    Command1_Click(window);
+  }
+  if (appraised) {
+    Command2_Click(window);
   }
 }
 

@@ -20,6 +20,8 @@ struct WindowState {
   NameShape Shape;  // as classified from the counts
   // The only link between the two commands: the appraisal reads these and nothing else.
   GridValues Grids;
+  // How 画数計算 counts, as the menu chooses it.
+  CountingRule Counting;
 };
 
 }  // namespace quendrel

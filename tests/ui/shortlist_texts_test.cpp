@@ -54,6 +54,10 @@ TEST(ShortlistTexts, SaysANameAsOneGroupAndHeadsThePrintout) {
   EXPECT_EQ(ShortlistCheckLines(several[0]),
             (Lines{"読み方 3通りの読み", "字の読みどおり 2", "字の読みで説明できない 1"}));
   EXPECT_EQ(PrintHeading(list), "名前の候補\u3000佐藤（7・18）");
+  constexpr CountingRule kKangxi{CountingSchool::Kangxi, true};
+  several.setSurname("佐藤", CountNameStrokes(SplitName("佐藤"), kKangxi), kKangxi);
+  EXPECT_EQ(PrintHeading(several),
+            "名前の候補\u3000佐藤（7・21）（康熙字典・漢数字は数の値で数えた画数）");
   EXPECT_EQ(PrintedDate(std::chrono::year{2026} / 12 / 1), "2026年12月1日");
 }
 

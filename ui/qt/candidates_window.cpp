@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/candidates_window.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QAccessibleWidget>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -26,6 +28,7 @@
 #include "core/name_reading.h"
 #include "core/sex_estimate.h"
 #include "ui/candidate_texts.h"
+#include "ui/counting_texts.h"
 #include "ui/dictionary_load_texts.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/candidate_table_model.h"
@@ -61,8 +64,11 @@ constexpr int kWholeLoad = 1000;
 }  // namespace
 
 CandidatesWindow::CandidatesWindow(Appraise appraise, CurrentGiven currentGiven,
+                                   ChooseCounting chooseCounting,
                                    const ContrastPreference& contrast, QWidget* parent)
-    : QWidget(parent, Qt::Window), appraise_(std::move(appraise)) {
+    : QWidget(parent, Qt::Window),
+      appraise_(std::move(appraise)),
+      chooseCounting_(std::move(chooseCounting)) {
   setWindowTitle(QStringLiteral("名前の候補"));
   setObjectName(QStringLiteral("名前の候補"));
   // Closing the main window still ends the program while this one is open.
@@ -96,6 +102,17 @@ void CandidatesWindow::createControls(CurrentGiven currentGiven) {
   surname_->setObjectName(QStringLiteral("姓"));
   top->addWidget(BuddyLabel("姓(&S)", surname_, this));
   top->addWidget(surname_);
+  top->addSpacing(fontMetrics().horizontalAdvance(QChar(u'名')));
+  school_ = new QComboBox(this);
+  school_->setObjectName(QStringLiteral("数え方"));
+  for (const SchoolChoice& choice : kSchoolChoices) {
+    school_->addItem(ToQString(choice.name));
+  }
+  top->addWidget(BuddyLabel(kCountingCaption, school_, this));
+  top->addWidget(school_);
+  numerals_ = new QCheckBox(ToQString(kNumeralsChoice), this);
+  numerals_->setObjectName(QStringLiteral("漢数字を数の値で数える"));
+  top->addWidget(numerals_);
   top->addStretch(3);
   layout->addLayout(top);
 
@@ -121,6 +138,8 @@ void CandidatesWindow::createControls(CurrentGiven currentGiven) {
   HeardAsPane(*pages_->findChild<QStackedWidget*>());
 
   connect(surname_, &QLineEdit::textChanged, this, [this] { applySurname(); });
+  connect(school_, &QComboBox::currentIndexChanged, this, [this] { chooseCounting(); });
+  connect(numerals_, &QCheckBox::toggled, this, [this] { chooseCounting(); });
 }
 
 QWidget* CandidatesWindow::createListPage() {
@@ -274,13 +293,13 @@ void CandidatesWindow::startLoading() {
           Qt::QueuedConnection);
     };
     // Shared, as the queued call is copied on its way to the window's thread.
-    auto load = std::make_shared<const DictionaryLoad>(
-        LoadNameDictionary(NameDictionaryPath(), stop, report));
+    auto load =
+        std::make_shared<DictionaryLoad>(LoadNameDictionary(NameDictionaryPath(), stop, report));
     QMetaObject::invokeMethod(this, [this, load] { take(load); }, Qt::QueuedConnection);
   }};
 }
 
-void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
+void CandidatesWindow::take(std::shared_ptr<DictionaryLoad> load) {
   loader_.join();
   if (load->problem == LoadProblem::Stopped) {
     // Closed while it read; shown again since, it reads from the start.
@@ -298,11 +317,14 @@ void CandidatesWindow::take(std::shared_ptr<const DictionaryLoad> load) {
     return;
   }
   load_ = std::move(load);
+  if (counting_ != CountingRule{}) {
+    load_->names.recount(counting_);
+  }
   patterns_->countNames(load_->names);
   list_.emplace(load_->names);
   list_->setFilter(filterShown());
   list_->setRanking(kRankingChoices.at(static_cast<std::size_t>(ranking_->currentIndex())).ranking);
-  list_->setSurname(CountNameStrokes(SplitName(ToUtf8(surname_->text()))));
+  list_->setSurname(CountNameStrokes(SplitName(ToUtf8(surname_->text())), counting_));
   model_->setList(&*list_);
   FitColumns(*table_);
   appraiseButton_->setEnabled(true);
@@ -326,10 +348,37 @@ void CandidatesWindow::readAgain() {
 
 void CandidatesWindow::applySurname() {
   const std::string surname = ToUtf8(surname_->text());
-  const NameCounts counts = CountNameStrokes(SplitName(surname));
-  shortlist_->setSurname(surname, counts);
+  const NameCounts counts = CountNameStrokes(SplitName(surname), counting_);
+  shortlist_->setSurname(surname, counts, counting_);
   patterns_->setSurname(counts);
   model_->reset([&counts](CandidateList& list) { list.setSurname(counts); });
+}
+
+void CandidatesWindow::chooseCounting() {
+  chooseCounting_({kSchoolChoices.at(static_cast<std::size_t>(school_->currentIndex())).school,
+                   numerals_->isChecked()});
+}
+
+// Every name is counted again and read with the surname counted alike; the window's title says
+// how, where it is not the default.
+void CandidatesWindow::setCounting(CountingRule rule) {
+  const QSignalBlocker blockSchool(school_);
+  const QSignalBlocker blockNumerals(numerals_);
+  school_->setCurrentIndex(
+      static_cast<int>(std::ranges::find(kSchoolChoices, rule.school, &SchoolChoice::school) -
+                       kSchoolChoices.begin()));
+  numerals_->setChecked(rule.numeralsAsValues);
+  setWindowTitle(QStringLiteral("名前の候補") + ToQString(CountingNote(rule)));
+  if (rule == counting_) {
+    return;
+  }
+  counting_ = rule;
+  if (load_) {
+    load_->names.recount(rule);
+  }
+  patterns_->setCounting(rule, CountNameStrokes(SplitName(ToUtf8(surname_->text())), rule));
+  applySurname();
+  showCount();
 }
 
 void CandidatesWindow::applyFilter() {

@@ -42,9 +42,11 @@ class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
 
   // `currentGiven` is the given name the main window holds now. The window follows `contrast`.
   using CurrentGiven = std::function<std::string()>;
+  // `chooseCounting` makes a way of counting the program's; it comes back through setCounting.
+  using ChooseCounting = std::function<void(CountingRule rule)>;
 
-  CandidatesWindow(Appraise appraise, CurrentGiven currentGiven, const ContrastPreference& contrast,
-                   QWidget* parent);
+  CandidatesWindow(Appraise appraise, CurrentGiven currentGiven, ChooseCounting chooseCounting,
+                   const ContrastPreference& contrast, QWidget* parent);
   ~CandidatesWindow() override;
   CandidatesWindow(const CandidatesWindow&) = delete;
   CandidatesWindow& operator=(const CandidatesWindow&) = delete;
@@ -53,6 +55,10 @@ class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
 
   // Shows the window for a surname, reading the dictionary if it has not been read, and raises it.
   void open(const std::string& surname);
+
+  // Counts every name, pattern and kept name by `rule` from now on, and shows it chosen.
+  void setCounting(CountingRule rule);
+  [[nodiscard]] QComboBox* school() const { return school_; }
 
   [[nodiscard]] bool loaded() const { return list_.has_value(); }
   [[nodiscard]] bool loading() const { return loader_.joinable(); }
@@ -74,9 +80,10 @@ class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
   void createControls(CurrentGiven currentGiven);
   QWidget* createListPage();
   void startLoading();
-  void take(std::shared_ptr<const DictionaryLoad> load);
+  void take(std::shared_ptr<DictionaryLoad> load);
   void readAgain();
   void applySurname();
+  void chooseCounting();
   void applyFilter();
   void applyRanking();
   void appraiseCurrent();
@@ -86,7 +93,11 @@ class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
   void showReadingCheck();
 
   Appraise appraise_;
+  ChooseCounting chooseCounting_;
+  CountingRule counting_;
   TextBox* surname_ = nullptr;
+  QComboBox* school_ = nullptr;
+  QCheckBox* numerals_ = nullptr;
   QButtonGroup* sex_ = nullptr;
   QComboBox* length_ = nullptr;
   QComboBox* ranking_ = nullptr;
@@ -108,7 +119,7 @@ class CandidatesWindow final : public QWidget, public OwnAccessibleInterface {
   StrokePatternsPage* patterns_ = nullptr;
   CandidateTableModel* model_ = nullptr;
 
-  std::shared_ptr<const DictionaryLoad> load_;
+  std::shared_ptr<DictionaryLoad> load_;
   std::optional<CandidateList> list_;
   // Joined before the widgets go, so that it never reports to a window that is gone.
   std::jthread loader_;

@@ -2,9 +2,11 @@
 #include "ui/qt/main_window_view.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -133,6 +135,7 @@ void MainWindowView::createElements() {
 void MainWindowView::createMenus() {
   QMenu* menu = menuBar()->addMenu(TextOf(model_, メニュー));
   menu->setObjectName(ToQString(DefinitionOf(メニュー).name));
+  QMenu* counting = createCountingMenu(*menu);
   candidatesAction_ = menu->addAction(ToQString(kCandidatesMenuItem));
   exitAction_ = menu->addAction(TextOf(model_, メニュー終了));
   QMenu* help = menuBar()->addMenu(TextOf(model_, メニューヘルプ));
@@ -140,8 +143,45 @@ void MainWindowView::createMenus() {
   versionAction_ = help->addAction(TextOf(model_, メニューバージョン));
   // A drop-down is a window of its own, to which Qt passes no font; it would fall back to the
   // application's default font while the menu bar shows the window's.
-  for (QMenu* dropDown : {menu, help}) {
+  for (QMenu* dropDown : {menu, counting, help}) {
     dropDown->setFont(font());
+  }
+}
+
+// The schools as radio items, one checked, and the numerals as an option of any of them.
+QMenu* MainWindowView::createCountingMenu(QMenu& menu) {
+  QMenu* counting = menu.addMenu(ToQString(kCountingMenu));
+  counting->setObjectName(QStringLiteral("数え方"));
+  auto* schools = new QActionGroup(counting);
+  for (std::size_t k = 0; k < kSchoolChoices.size(); ++k) {
+    QAction* action = counting->addAction(ToQString(kSchoolChoices.at(k).menuItem));
+    action->setCheckable(true);
+    action->setChecked(kSchoolChoices.at(k).school == CountingRule{}.school);
+    schools->addAction(action);
+    schoolActions_.at(k) = action;
+    connect(action, &QAction::triggered, this, [this, k] {
+      chooseCounting({kSchoolChoices.at(k).school, numeralsAction_->isChecked()});
+    });
+  }
+  counting->addSeparator();
+  numeralsAction_ = counting->addAction(ToQString(kNumeralsChoice));
+  numeralsAction_->setCheckable(true);
+  connect(numeralsAction_, &QAction::triggered, this,
+          [this](bool checked) { chooseCounting({model_.state().Counting.school, checked}); });
+  return counting;
+}
+
+void MainWindowView::chooseCounting(CountingRule rule) {
+  for (std::size_t k = 0; k < kSchoolChoices.size(); ++k) {
+    schoolActions_.at(k)->setChecked(kSchoolChoices.at(k).school == rule.school);
+  }
+  numeralsAction_->setChecked(rule.numeralsAsValues);
+  setWindowTitle(ToQString(DefinitionOf(Label15).text) + ToQString(CountingNote(rule)));
+  if (rule != model_.state().Counting) {
+    model_.perform([this, rule] { SetCounting(model_, rule); });
+  }
+  if (candidates_ != nullptr) {
+    candidates_->setCounting(rule);
   }
 }
 
@@ -198,7 +238,9 @@ void MainWindowView::openCandidates() {
   if (candidates_ == nullptr) {
     candidates_ = new CandidatesWindow(
         [this](const std::string& surname, const std::string& given) { appraise(surname, given); },
-        [this] { return model_.text(Text2); }, *contrastPreference_, this);
+        [this] { return model_.text(Text2); }, [this](CountingRule rule) { chooseCounting(rule); },
+        *contrastPreference_, this);
+    candidates_->setCounting(model_.state().Counting);
   }
   candidates_->open(model_.text(Text1));
 }

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include "ui/counting_texts.h"
 #include "ui/design/contrast.h"
 #include "ui/main_window_model.h"
 #include "ui/window_commands.h"
@@ -42,6 +43,7 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   // 「名前の候補」, once it has been opened.
   [[nodiscard]] CandidatesWindow* candidates() const { return candidates_; }
   [[nodiscard]] QAction* candidatesAction() const { return candidatesAction_; }
+  [[nodiscard]] QAction* schoolAction(std::size_t k) const { return schoolActions_.at(k); }
 
   // Puts a name into the boxes and reads it as 画数計算 and then 鑑　定 would, and raises the
   // window: how a name chosen elsewhere comes to be read in full.
@@ -53,12 +55,15 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
 
   void createElements();
   void createMenus();
+  QMenu* createCountingMenu(QMenu& menu);
   void connectCommands();
   void setTabOrder() const;
   void present(std::span<const ElementId> written);
   void present(ElementId id);
   void showContrast(Contrast contrast) const;
   void openCandidates();
+  // Counts by `rule` in this window and in the candidates window, and shows it chosen in both.
+  void chooseCounting(CountingRule rule);
   void calculate();
   void appraise();
 
@@ -70,6 +75,8 @@ class MainWindowView final : public QMainWindow, private WindowPlatform {
   QAction* exitAction_ = nullptr;
   QAction* versionAction_ = nullptr;
   QAction* candidatesAction_ = nullptr;
+  std::array<QAction*, kSchoolChoices.size()> schoolActions_{};
+  QAction* numeralsAction_ = nullptr;
   CandidatesWindow* candidates_ = nullptr;
 };
 

@@ -148,8 +148,9 @@ void ShortlistPage::createControls() {
   AddKey(*view_, QKeySequence(Qt::CTRL | Qt::Key_Right), [this] { moveCurrent(1); });
 }
 
-void ShortlistPage::setSurname(const std::string& surname, const NameCounts& counts) {
-  model_->update([&](Shortlist& list) { list.setSurname(surname, counts); });
+void ShortlistPage::setSurname(const std::string& surname, const NameCounts& counts,
+                               CountingRule rule) {
+  model_->update([&](Shortlist& list) { list.setSurname(surname, counts, rule); });
 }
 
 void ShortlistPage::add(const std::string& given, const std::string& reading, QWidget& announcer) {

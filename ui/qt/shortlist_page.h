@@ -30,7 +30,7 @@ class ShortlistPage final : public QWidget {
 
   ShortlistPage(Appraise appraise, CurrentGiven currentGiven, Recorded recorded, QWidget* parent);
 
-  void setSurname(const std::string& surname, const NameCounts& counts);
+  void setSurname(const std::string& surname, const NameCounts& counts, CountingRule rule = {});
   // Keeps a name with its readings ("・" between), or finds it kept, and says so through
   // `announcer`.
   void add(const std::string& given, const std::string& reading, QWidget& announcer);

@@ -151,6 +151,18 @@ void StrokePatternsPage::countNames(const NameDictionary& dictionary) {
   model_->reset([&dictionary](StrokePatterns& patterns) { patterns.countNames(dictionary); });
 }
 
+void StrokePatternsPage::setCounting(CountingRule rule, const NameCounts& surname) {
+  rule_ = rule;
+  model_->reset([this, rule, &surname](StrokePatterns& patterns) {
+    patterns = StrokePatterns{rule};
+    if (dictionary_ != nullptr) {
+      patterns.countNames(*dictionary_);
+    }
+    patterns.setSurname(surname);
+    patterns.setFilter({length_->currentIndex(), ToUtf8(containing_->text())});
+  });
+}
+
 void StrokePatternsPage::showPattern() {
   const QModelIndex current = table_->currentIndex();
   const bool chosen = current.isValid() && std::cmp_less(current.row(), patterns_.size());
@@ -173,7 +185,8 @@ void StrokePatternsPage::showPattern() {
     captions_.at(k)->setText(ToQString(caption));
     captions_.at(k)->setAccessibleName(heard);
     list.setAccessibleName(heard);
-    for (const NameCharacter* character : use_.ordered(NameCharactersWithCount(strokes), k)) {
+    for (const NameCharacter* character :
+         use_.ordered(NameCharactersWithCount(strokes, rule_), k)) {
       auto* item = new QListWidgetItem(ToQString(CharacterItem(*character)), &list);
       item->setData(Qt::UserRole, ToQString(character->character));
     }

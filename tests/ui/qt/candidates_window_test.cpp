@@ -88,9 +88,11 @@ class CandidatesWindowTest : public ::testing::Test {
 
 TEST_F(CandidatesWindowTest, OpensFromTheMenuBeforeExit) {
   const QList<QAction*> items = window_.menuBar()->actions().front()->menu()->actions();
-  ASSERT_EQ(items.size(), 2);
-  EXPECT_EQ(items[0]->text(), QStringLiteral("名前の候補(&N)…"));
-  EXPECT_EQ(items[1], window_.actionOf(メニュー終了));
+  ASSERT_EQ(items.size(), 3);
+  EXPECT_EQ(items[0]->text(), QStringLiteral("数え方(&K)"));
+  EXPECT_EQ(items[0]->menu()->actions().size(), 5);  // three schools, a line, the numerals
+  EXPECT_EQ(items[1]->text(), QStringLiteral("名前の候補(&N)…"));
+  EXPECT_EQ(items[2], window_.actionOf(メニュー終了));
   CandidatesWindow& candidates = open();
   window_.candidatesAction()->trigger();
   EXPECT_EQ(window_.candidates(), &candidates);  // one window, raised again
@@ -136,21 +138,34 @@ TEST_F(CandidatesWindowTest, CarriesARowToTheMainWindowWhichReadsItAlike) {
                       "ひまり：字の読みで説明できない（陽：ひ（訓）　葵：まり（説明できない））")));
   candidates.findChild<QLineEdit*>(QStringLiteral("使う字"))->clear();
 
+  // Counted as the Kangxi dictionary counts, in both windows, whichever chose it.
+  window_.schoolAction(2)->trigger();
+  EXPECT_EQ(candidates.school()->currentText(), QStringLiteral("康熙字典"));
+  EXPECT_EQ(candidates.windowTitle(), QStringLiteral("名前の候補（康熙字典で数えた画数）"));
   QTableView& table = *candidates.table();
   table.setFocus();
-  table.selectRow(1);
+  int row = 0;
+  while (row < 4 && cell(candidates, row, 1) != QStringLiteral("蒼")) {
+    ++row;
+  }
+  table.selectRow(row);
   QTest::keyClick(&table, Qt::Key_Return);
   EXPECT_EQ(window_.model().text(Text2), "蒼");
+  EXPECT_EQ(window_.model().text(Text4), "21");  // 藤: 艸 6 and 15
+  EXPECT_EQ(window_.model().text(Text6), "16");  // 蒼: 艸 6 and 10
   const auto tenkaku = static_cast<int>(
       std::ranges::find(kCandidateColumns, CandidateColumn{ReadingField::Tenkaku}) -
       kCandidateColumns.begin());
   for (int k = 0; k < 5; ++k) {  // 天格 to 総格
-    EXPECT_EQ(ToQString(window_.model().text(kGridLabels[k])), cell(candidates, 1, tenkaku + k));
+    EXPECT_EQ(ToQString(window_.model().text(kGridLabels[k])), cell(candidates, row, tenkaku + k));
   }
   for (int k = 0; k < 3; ++k) {  // 未来, 仕事, 対人: the fortune's name begins the trend line
-    const QString fortune = cell(candidates, 1, tenkaku + 5 + k).section(u' ', 0, 0);
+    const QString fortune = cell(candidates, row, tenkaku + 5 + k).section(u' ', 0, 0);
     EXPECT_TRUE(ToQString(window_.model().text(kTrendLabels[k])).startsWith(fortune)) << k;
   }
+  candidates.school()->setCurrentIndex(0);
+  EXPECT_TRUE(window_.schoolAction(0)->isChecked());
+  EXPECT_EQ(window_.model().text(Text6), "13");
 }
 
 // One name from the list, one composed by counts and one typed, read again with another surname
