@@ -54,9 +54,11 @@ if [ -n "$missing" ]; then
     echo "setup.sh: these Debian packages are missing and there is no sudo to install them:$missing" >&2
     exit 1
   fi
-  $sudo apt-get update -qq
+  # A download that fails for a moment is tried again rather than failing the whole set-up.
+  $sudo apt-get -o Acquire::Retries=3 update -qq
   # shellcheck disable=SC2086 # one word per package
-  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o Acquire::Retries=3 install -y -qq \
+    --no-install-recommends $missing
 fi
 
 [ "$#" -eq 0 ] || [ "$1" = --run ] || exec make "$@"
