@@ -13,11 +13,20 @@
 // reads a name. It lives as long as the program: nothing of it is saved.
 namespace quendrel {
 
+// A name's five numbers under another school than the list's, where they differ from its own.
+struct OtherCounting {
+  CountingSchool school;
+  GridValues grids;
+
+  friend bool operator==(const OtherCounting&, const OtherCounting&) = default;
+};
+
 struct ShortlistedName {
   std::string given;      // as a box holds it: its first three characters
   std::string reading;    // its readings, "・" between, where it came with any, else empty
   bool recorded = false;  // whether the dictionary gives it those readings as a given name
   NameReading read;
+  std::vector<OtherCounting> others;  // in the schools' order
   Appraisal appraisal;
 };
 

@@ -22,10 +22,30 @@ std::string GivenCounts(const ShortlistedName& name) {
   return CountsCell(name.read.given.strokes, FirstCharacters(name.given, kNameLength).size());
 }
 
+std::vector<std::string> OtherCountings(const ShortlistedName& name,
+                                        std::span<const ReadingField> fields,
+                                        std::string_view between) {
+  if (name.others.empty()) {
+    return {"ほかの数え方でも同じ数"};
+  }
+  std::vector<std::string> lines;
+  for (const OtherCounting& other : name.others) {
+    std::string line{std::ranges::find(kSchoolChoices, other.school, &SchoolChoice::school)->name};
+    line.append("では");
+    for (const ReadingField field : fields) {
+      line.append(field == fields.front() ? " " : between)
+          .append(ReadingCellHeard(other.grids, field));
+    }
+    lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
 }  // namespace
 
 std::string_view HeaderOf(ShortlistField field) {
-  constexpr std::array<std::string_view, 5> kHeaders = {"名", "よみ", "画数", kFitHeader, "鑑定"};
+  constexpr std::array<std::string_view, 6> kHeaders = {"名",       "よみ",         "画数",
+                                                        kFitHeader, "ほかの数え方", "鑑定"};
   return kHeaders.at(static_cast<std::size_t>(field));
 }
 
@@ -42,10 +62,26 @@ std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column) {
       return GivenCounts(name);
     case ShortlistField::Fit:
       return ReadingCheckLines(name.given, ReadingsOf(name), name.recorded);
+    case ShortlistField::Others: {
+      std::string lines;
+      for (const std::string& line : OtherCountingLines(name)) {
+        lines.append(lines.empty() ? "" : "\n").append(line);
+      }
+      return lines;
+    }
     default:
       return std::string{name.appraisal.personality ? name.appraisal.personality->Remark
                                                     : ApologyText()};
   }
+}
+
+std::vector<std::string> OtherCountingLines(const ShortlistedName& name) {
+  return OtherCountings(name, kReadingFields, "、");
+}
+
+std::vector<std::string> OtherCountingShortLines(const ShortlistedName& name) {
+  constexpr std::array kShort = {ReadingField::Jinkaku, ReadingField::Soukaku};
+  return OtherCountings(name, kShort, "・");
 }
 
 std::vector<std::string> ShortlistCheckLines(const ShortlistedName& name) {
@@ -106,6 +142,9 @@ std::string ShortlistSpeech(const Shortlist& list, std::size_t place) {
   for (const ReadingField field : kReadingFields) {
     said.append(field == ReadingField::Future ? "。" : "、")
         .append(ReadingCellHeard(name.read.grids, field));
+  }
+  for (const std::string& line : OtherCountingLines(name)) {
+    said.append("。").append(line);
   }
   return said.append("。").append(ShortlistCell(name, ShortlistField::Remark));
 }

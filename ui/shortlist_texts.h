@@ -17,11 +17,11 @@
 namespace quendrel {
 
 // The list's own columns, around the readings, and all its columns.
-enum class ShortlistField : std::uint8_t { Given, Reading, Strokes, Fit, Remark };
+enum class ShortlistField : std::uint8_t { Given, Reading, Strokes, Fit, Others, Remark };
 using ShortlistColumn = ListColumn<ShortlistField>;
 inline constexpr auto kShortlistColumns = AroundReadings(
     std::array{ShortlistField::Given, ShortlistField::Reading, ShortlistField::Strokes},
-    std::array{ShortlistField::Fit, ShortlistField::Remark});
+    std::array{ShortlistField::Fit, ShortlistField::Others, ShortlistField::Remark});
 
 std::string_view HeaderOf(ShortlistField field);
 
@@ -35,6 +35,12 @@ std::string ShortlistCell(const ShortlistedName& name, ShortlistColumn column);
 // one reading the outcome, then each character's part; for several, how many have each outcome;
 // for none, that it has none.
 std::vector<std::string> ShortlistCheckLines(const ShortlistedName& name);
+
+// The five numbers and three rows under each other school where they differ, a line each:
+// "康熙字典では 天格 28、人格 38、…、総格 60、未来 …"; one line where none differs.
+std::vector<std::string> OtherCountingLines(const ShortlistedName& name);
+// The same as a card has room for, 人格 and 総格 alone: "康熙字典では 人格 38・総格 60".
+std::vector<std::string> OtherCountingShortLines(const ShortlistedName& name);
 
 // Its readings one by one.
 std::vector<std::string> ReadingsOf(const ShortlistedName& name);

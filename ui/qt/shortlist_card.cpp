@@ -19,6 +19,7 @@ namespace {
 constexpr int kCardEms = 18;
 constexpr int kRemarkLines = 4;
 constexpr std::size_t kCheckLines = 3;
+constexpr std::size_t kOtherLines = 2;  // one for each other school
 constexpr double kNameScale = 1.3;
 
 const ThemeRow& RowOf(AppraisalTheme theme) {
@@ -49,7 +50,8 @@ ShortlistCard::ShortlistCard(const QFont& font)
 
 QSize ShortlistCard::size() const {
   const int padding = em_ / 2;
-  const int height = (2 * padding) + nameLine_ + ((5 + static_cast<int>(kCheckLines)) * line_) +
+  const int height = (2 * padding) + nameLine_ +
+                     ((5 + static_cast<int>(kCheckLines + kOtherLines)) * line_) +
                      (3 * std::max(picture_, 2 * line_)) + (kRemarkLines * line_) + (3 * padding);
   return {kCardEms * em_, height};
 }
@@ -99,6 +101,13 @@ void ShortlistCard::draw(QPainter& painter, QPoint topLeft, const ShortlistRow& 
     if (k % 2 == 1 || k + 1 == kGridRows.size()) {
       top += line_;
     }
+  }
+  // 人格 and 総格 under the other schools, where they differ; the printout, the copied text and
+  // what a screen reader hears give all five numbers and the three rows.
+  const std::vector<std::string> others = OtherCountingShortLines(name);
+  for (std::size_t k = 0; k < kOtherLines; ++k) {
+    const QString text = k < others.size() ? ToQString(others[k]) : QString{};
+    line(painter.fontMetrics().elidedText(text, Qt::ElideRight, width), line_);
   }
   top += padding;
 

@@ -26,8 +26,8 @@ constexpr qreal kHeadingPoints = 14;
 constexpr qreal kPictureMillimetres = 7;
 
 // Each column's share of the width, in the order of kShortlistColumns; the readings' check and
-// the remark have a row of their own beneath their name's.
-constexpr std::size_t kBeneath = 2;
+// the numbers under the other schools and the remark have a row of their own beneath their name's.
+constexpr std::size_t kBeneath = 3;
 constexpr std::array<qreal, kShortlistColumns.size() - kBeneath> kWidths = {
     0.11, 0.13, 0.09, 0.05, 0.05, 0.05, 0.05, 0.05, 0.14, 0.14, 0.14};
 
@@ -116,6 +116,7 @@ class Printout {
   void row(const ShortlistedName& name) {
     const std::string checked = ShortlistCell(name, ShortlistField::Fit);
     const QString beneath = ToQString((checked.empty() ? "" : checked + "\n") +
+                                      ShortlistCell(name, ShortlistField::Others) + "\n" +
                                       ShortlistCell(name, ShortlistField::Remark));
     const QRect whole{area_.left(), 0, area_.width(), 0};
     painter_.setFont(small_);
