@@ -158,6 +158,23 @@ def read_jinmeiyo_pairs(path):
     return pairs
 
 
+def kanjidic2_credit(kd_header):
+    """The lines of a table's header that name KANJIDIC2's version and licence."""
+    return [
+        f"// KANJIDIC2 file_version {kd_header['file_version']}, database_version "
+        f"{kd_header['database_version']}, created {kd_header['date_of_creation']},",
+        "//   as Debian's kanjidic-xml ships it. Copyright the Electronic Dictionary Research and",
+        "//   Development Group, used under Creative Commons Attribution-ShareAlike 4.0",
+        "//   (https://www.edrdg.org/edrdg/licence.html).",
+    ]
+
+
+def opening(header, table):
+    """The start of a generated table, after its comment."""
+    return ["", f'#include "{header}"', "", "namespace quendrel {", "namespace {", "",
+            "// clang-format off", f"constexpr {table}[] = {{"]
+
+
 def closing(function, table):
     """The end of a generated table and the function that hands it out."""
     return ["};", "// clang-format on", "", "}  // namespace", "", function + " {",
@@ -242,20 +259,9 @@ def render_name_kanji(kanjidic2):
         "// its kun readings (a \".\" before the okurigana, as KANJIDIC2 writes them) and its nanori, the",
         "// readings used in names. A compatibility kanji's readings follow the unified one's.",
         "//",
-        f"// KANJIDIC2 file_version {kd_header['file_version']}, database_version "
-        f"{kd_header['database_version']}, created {kd_header['date_of_creation']},",
-        "//   as Debian's kanjidic-xml ships it. Copyright the Electronic Dictionary Research and",
-        "//   Development Group, used under Creative Commons Attribution-ShareAlike 4.0",
-        "//   (https://www.edrdg.org/edrdg/licence.html).",
+        *kanjidic2_credit(kd_header),
         f"// Versions: KANJIDIC2 {kd_header['database_version']}",
-        "",
-        '#include "core/name_characters.h"',
-        "",
-        "namespace quendrel {",
-        "namespace {",
-        "",
-        "// clang-format off",
-        "constexpr NameKanjiEntry kNameKanji[] = {",
+        *opening("core/name_characters.h", "NameKanjiEntry kNameKanji"),
     ]
     lines += [
         f"    {{U'{kanji}', " + ", ".join(f'"{READING_SEPARATOR.join(kind)}"' for kind in kinds) + "},"
@@ -322,24 +328,13 @@ def render_schools(kanjidic2, unihan, pairs):
         f"// {len(rows)} kanji: {sum(1 for r in rows if r[2])} with a traditional form; the others "
         "count as written under 旧字体.",
         "//",
-        f"// KANJIDIC2 file_version {kd_header['file_version']}, database_version "
-        f"{kd_header['database_version']}, created {kd_header['date_of_creation']},",
-        "//   as Debian's kanjidic-xml ships it. Copyright the Electronic Dictionary Research and",
-        "//   Development Group, used under Creative Commons Attribution-ShareAlike 4.0",
-        "//   (https://www.edrdg.org/edrdg/licence.html).",
+        *kanjidic2_credit(kd_header),
         f"// Unihan_IRGSources.txt and Unihan_OtherMappings.txt, Unicode {uh_header['version']}"
         f"{uh_header.get('date', '')},",
         "//   as Debian's unicode-data ships them. Copyright Unicode, Inc., under the Unicode License",
         "//   Agreement - Data Files and Software (https://www.unicode.org/copyright.html).",
         f"// Versions: KANJIDIC2 {kd_header['database_version']}, Unicode {uh_header['version']}",
-        "",
-        '#include "core/school_strokes.h"',
-        "",
-        "namespace quendrel {",
-        "namespace {",
-        "",
-        "// clang-format off",
-        "constexpr SchoolEntry kSchoolEntries[] = {",
+        *opening("core/school_strokes.h", "SchoolEntry kSchoolEntries"),
     ]
     lines += [
         f"    {{U'{kanji}', U'{form}', {old}, {kangxi}}}," + (f"  // {how}" if how else "")
