@@ -179,6 +179,10 @@ void MainWindowView::chooseCounting(CountingRule rule) {
   setWindowTitle(ToQString(DefinitionOf(Label15).text) + ToQString(CountingNote(rule)));
   if (rule != model_.state().Counting) {
     model_.perform([this, rule] { SetCounting(model_, rule); });
+    // The numbers counted again are said as 画数計算 says them, where there are any.
+    if (model_.state().Grids != GridValues{}) {
+      Announce(*widgetOf(Command1), StrokeCalculationAnnouncement(model_));
+    }
   }
   if (candidates_ != nullptr) {
     candidates_->setCounting(rule);
