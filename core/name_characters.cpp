@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <mutex>
 #include <ranges>
 #include <string>
 #include <tuple>
@@ -83,20 +84,16 @@ CountIndex IndexByCount(CountingRule rule) {
   return index;
 }
 
-// Every rule's, built on first use, a few milliseconds in all; a function-local static is built
-// once even when threads race to it.
+// Each rule's built when it is first asked for, a few milliseconds; call_once builds it once even
+// when threads race to it.
 const CountIndex& Index(CountingRule rule) {
-  constexpr std::array kSchools = {CountingSchool::Shinjitai, CountingSchool::Kyujitai,
-                                   CountingSchool::Kangxi};
-  static const auto indices = [&kSchools] {
-    std::array<CountIndex, 2 * kSchools.size()> built;
-    for (std::size_t k = 0; k < built.size(); ++k) {
-      built.at(k) = IndexByCount({kSchools.at(k / 2), k % 2 != 0});
-    }
-    return built;
-  }();
-  return indices.at((static_cast<std::size_t>(rule.school) * 2) +
-                    static_cast<std::size_t>(rule.numeralsAsValues));
+  constexpr std::size_t kRules = 6;  // three schools, with and without the numerals' values
+  static std::array<std::once_flag, kRules> built;
+  static std::array<CountIndex, kRules> indices;
+  const std::size_t k = (static_cast<std::size_t>(rule.school) * 2) +
+                        static_cast<std::size_t>(rule.numeralsAsValues);
+  std::call_once(built.at(k), [k, rule] { indices.at(k) = IndexByCount(rule); });
+  return indices.at(k);
 }
 
 }  // namespace
