@@ -150,7 +150,8 @@ std::string ShortlistSpeech(const Shortlist& list, std::size_t place) {
 }
 
 std::string ShortlistText(const Shortlist& list) {
-  std::string text = "姓";
+  const std::string note = CountingNote(list.counting());
+  std::string text = note.empty() ? "姓" : note + "\n姓";
   for (const ShortlistColumn column : kShortlistColumns) {
     text.append("\t").append(HeaderOf(column));
   }

@@ -52,7 +52,7 @@ std::string ShortlistTrendLine(const ShortlistedName& name, AppraisalTheme theme
 std::string ShortlistSpeech(const Shortlist& list, std::size_t place);
 
 // The whole list for the clipboard: a header line, then a name a line, the cells tab-separated,
-// the surname first on each.
+// the surname first on each; before them, the way of counting where it is not the default.
 std::string ShortlistText(const Shortlist& list);
 
 // The printout's heading and date: "名前の候補　佐藤（7・18）", with the way of counting where it

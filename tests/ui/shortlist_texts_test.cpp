@@ -65,6 +65,7 @@ TEST(ShortlistTexts, SaysANameAsOneGroupAndHeadsThePrintout) {
   const Lines others = OtherCountingLines(several[0]);
   ASSERT_EQ(others.size(), 2U);
   EXPECT_TRUE(others[0].starts_with("新字体では 天格 25、") && others[1].starts_with("旧字体では"));
+  EXPECT_TRUE(ShortlistText(several).starts_with("（康熙字典・漢数字は数の値で数えた画数）\n姓\t"));
   EXPECT_EQ(PrintHeading(several),
             "名前の候補\u3000佐藤（7・21）（康熙字典・漢数字は数の値で数えた画数）");
   EXPECT_EQ(PrintedDate(std::chrono::year{2026} / 12 / 1), "2026年12月1日");
