@@ -90,8 +90,8 @@ const CountIndex& Index(CountingRule rule) {
   constexpr std::size_t kRules = 6;  // three schools, with and without the numerals' values
   static std::array<std::once_flag, kRules> built;
   static std::array<CountIndex, kRules> indices;
-  const std::size_t k = (static_cast<std::size_t>(rule.school) * 2) +
-                        static_cast<std::size_t>(rule.numeralsAsValues);
+  const std::size_t k =
+      (static_cast<std::size_t>(rule.school) * 2) + static_cast<std::size_t>(rule.numeralsAsValues);
   std::call_once(built.at(k), [k, rule] { indices.at(k) = IndexByCount(rule); });
   return indices.at(k);
 }
