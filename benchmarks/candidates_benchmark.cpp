@@ -72,11 +72,9 @@ void BM_CountingSchoolChange(benchmark::State& state) {
     return;
   }
   CandidateList list{load->names};
-  constexpr std::array kSchools = {CountingSchool::Kangxi, CountingSchool::Kyujitai,
-                                   CountingSchool::Shinjitai};
   std::size_t next = 0;
   for (auto _ : state) {
-    const CountingRule rule{kSchools.at(next++ % kSchools.size()), false};
+    const CountingRule rule{kCountingSchools.at(++next % kCountingSchools.size()), false};
     load->names.recount(rule);
     list.setSurname(CountNameStrokes(SplitName("佐藤"), rule));
     benchmark::DoNotOptimize(list.size());

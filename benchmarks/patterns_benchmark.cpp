@@ -34,12 +34,10 @@ void BM_RankStrokePatterns(benchmark::State& state) {
 // the dictionary's names (already counted again by the list) counted into them, then ranked.
 void BM_CountingSchoolPatterns(benchmark::State& state) {
   DictionaryLoad load = LoadNameDictionary(NameDictionaryPath());
-  constexpr std::array kSchools = {CountingSchool::Kangxi, CountingSchool::Kyujitai,
-                                   CountingSchool::Shinjitai};
   const NameCounts surname = CountNameStrokes(SplitName("佐藤"));
   std::size_t next = 0;
   for (auto _ : state) {
-    const CountingRule rule{kSchools.at(next++ % kSchools.size()), false};
+    const CountingRule rule{kCountingSchools.at(++next % kCountingSchools.size()), false};
     state.PauseTiming();
     load.names.recount(rule);
     state.ResumeTiming();

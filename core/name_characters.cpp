@@ -87,7 +87,7 @@ CountIndex IndexByCount(CountingRule rule) {
 // Each rule's built when it is first asked for, a few milliseconds; call_once builds it once even
 // when threads race to it.
 const CountIndex& Index(CountingRule rule) {
-  constexpr std::size_t kRules = 6;  // three schools, with and without the numerals' values
+  constexpr std::size_t kRules = 2 * kCountingSchools.size();  // with and without the numerals
   static std::array<std::once_flag, kRules> built;
   static std::array<CountIndex, kRules> indices;
   const std::size_t k =

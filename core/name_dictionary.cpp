@@ -273,7 +273,6 @@ void NameDictionary::recount(CountingRule rule) {
   for (Name& name : names_) {
     name.counts = CountNameStrokes(SplitName(name.written), rule);
   }
-  counting_ = rule;
 }
 
 bool NameDictionary::records(std::string_view written, std::string_view kana) const {

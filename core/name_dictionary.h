@@ -77,7 +77,6 @@ class NameDictionary {
   // Counts every name's characters again as `rule` counts them; a dictionary is counted by the
   // default rule when it is made.
   void recount(CountingRule rule);
-  [[nodiscard]] CountingRule counting() const { return counting_; }
 
   // The names left out for a character that nothing counts, and past the most a list can hold.
   [[nodiscard]] std::size_t uncounted() const { return uncounted_; }
@@ -93,7 +92,6 @@ class NameDictionary {
   std::vector<GivenNameReading> readings_;
   std::vector<Name> names_;
   std::array<std::vector<std::uint32_t>, 3> kanaRanks_;  // for either, boys, girls
-  CountingRule counting_;
   std::size_t uncounted_ = 0;
   std::size_t beyondLimit_ = 0;
 };

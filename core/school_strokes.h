@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 
@@ -15,6 +16,9 @@ enum class CountingSchool : std::uint8_t {
   Kyujitai,   // 旧字体: a kanji that has a traditional form as that form (広 as 廣)
   Kangxi,     // 康熙字典: that form, its radical counted as the character it stands for (氵 as 水)
 };
+
+inline constexpr std::array kCountingSchools = {CountingSchool::Shinjitai, CountingSchool::Kyujitai,
+                                                CountingSchool::Kangxi};
 
 struct CountingRule {
   CountingSchool school = CountingSchool::Shinjitai;

@@ -58,13 +58,12 @@ void Shortlist::move(std::size_t from, std::size_t to) {
 void Shortlist::read(ShortlistedName& name) const {
   name.read = ReadName(surnameCounts_, CountNameStrokes(SplitName(name.given), rule_));
   name.others.clear();
-  for (const CountingSchool school :
-       {CountingSchool::Shinjitai, CountingSchool::Kyujitai, CountingSchool::Kangxi}) {
-    const CountingRule other{school, rule_.numeralsAsValues};
+  for (const CountingSchool school : kCountingSchools) {
     if (school == rule_.school) {
       continue;
     }
-    const NameReading read = ReadName(SplitName(surname_), SplitName(name.given), other);
+    const NameReading read =
+        ReadName(SplitName(surname_), SplitName(name.given), {school, rule_.numeralsAsValues});
     if (read.grids != name.read.grids) {
       name.others.push_back({school, read.grids});
     }

@@ -46,6 +46,7 @@ class StrokePatterns {
   void setSurname(const NameCounts& surname);
   void setFilter(const PatternFilter& filter);
 
+  [[nodiscard]] CountingRule rule() const { return rule_; }
   [[nodiscard]] std::size_t size() const { return shown_.size(); }
   // In rank order among those that pass the filter.
   [[nodiscard]] const StrokePattern& operator[](std::size_t row) const {

@@ -343,31 +343,28 @@ def render_schools(kanjidic2, unihan, pairs):
     return "\n".join(lines + closing("std::span<const SchoolEntry> SchoolTable()", "kSchoolEntries"))
 
 
-def read_committed(path):
+def committed_otherwise(path, generated):
+    """The committed file and the installed data's versions where those are not the versions the
+    file names; where they are, the file must be what they give to the byte, and None is given."""
     with open(path, encoding="utf-8") as stream:
-        return stream.read()
-
-
-def same_versions(committed, generated, path):
-    """Whether the installed data are the versions the committed file names; if so, it must be
-    what they give to the byte."""
+        committed = stream.read()
     old, new = VERSIONS.search(committed), VERSIONS.search(generated)
     if not (old and new and old.group(1) == new.group(1)):
-        return False
+        return committed, new.group(1)
     if committed != generated:
         sys.exit(f"{path} differs from what the installed {new.group(1)} give")
     print(f"{path}: as generated from {new.group(1)}")
-    return True
+    return None
 
 
 def check(committed_path, generated, name_kanji):
-    committed = read_committed(committed_path)
-    if same_versions(committed, generated, committed_path):
+    otherwise = committed_otherwise(committed_path, generated)
+    if otherwise is None:
         return
+    committed, versions = otherwise
     old_counts = dict(ENTRY.findall(committed))
     new_counts = dict(ENTRY.findall(generated))
     changed = sorted(k for k in name_kanji if old_counts.get(k) != new_counts.get(k))
-    versions = VERSIONS.search(generated).group(1)
     if changed:
         sys.exit(
             f"{committed_path}: {len(changed)} name kanji count otherwise in {versions}: "
@@ -377,11 +374,11 @@ def check(committed_path, generated, name_kanji):
 
 
 def check_name_kanji(committed_path, generated):
-    committed = read_committed(committed_path)
-    if same_versions(committed, generated, committed_path):
+    otherwise = committed_otherwise(committed_path, generated)
+    if otherwise is None:
         return
+    committed, versions = otherwise
     old, new = dict(NAME_KANJI.findall(committed)), dict(NAME_KANJI.findall(generated))
-    versions = VERSIONS.search(generated).group(1)
     if old.keys() != new.keys():
         sys.exit(
             f"{committed_path}: the name kanji differ in {versions}: "
@@ -396,11 +393,11 @@ def check_name_kanji(committed_path, generated):
 
 
 def check_schools(committed_path, generated):
-    committed = read_committed(committed_path)
-    if same_versions(committed, generated, committed_path):
+    otherwise = committed_otherwise(committed_path, generated)
+    if otherwise is None:
         return
+    committed, versions = otherwise
     old, new = set(SCHOOL_ENTRY.findall(committed)), set(SCHOOL_ENTRY.findall(generated))
-    versions = VERSIONS.search(generated).group(1)
     if old != new:
         sys.exit(
             f"{committed_path}: the schools count otherwise in {versions}: "

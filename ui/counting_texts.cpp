@@ -5,8 +5,12 @@
 
 namespace quendrel {
 
+std::string_view SchoolName(CountingSchool school) {
+  return std::ranges::find(kSchoolChoices, school, &SchoolChoice::school)->name;
+}
+
 std::string CountingName(CountingRule rule) {
-  std::string name{std::ranges::find(kSchoolChoices, rule.school, &SchoolChoice::school)->name};
+  std::string name{SchoolName(rule.school)};
   return rule.numeralsAsValues ? name + "・漢数字は数の値" : name;
 }
 

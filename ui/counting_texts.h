@@ -27,6 +27,9 @@ inline constexpr std::array<SchoolChoice, 3> kSchoolChoices = {{
     {CountingSchool::Kangxi, "康熙字典", "康熙字典(&3)"},
 }};
 
+// The school's name, "康熙字典".
+std::string_view SchoolName(CountingSchool school);
+
 // The rule in words, "康熙字典・漢数字は数の値"; "新字体" for the default.
 std::string CountingName(CountingRule rule);
 

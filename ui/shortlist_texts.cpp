@@ -30,8 +30,7 @@ std::vector<std::string> OtherCountings(const ShortlistedName& name,
   }
   std::vector<std::string> lines;
   for (const OtherCounting& other : name.others) {
-    std::string line{std::ranges::find(kSchoolChoices, other.school, &SchoolChoice::school)->name};
-    line.append("では");
+    std::string line = std::string{SchoolName(other.school)} + "では";
     for (const ReadingField field : fields) {
       line.append(field == fields.front() ? " " : between)
           .append(ReadingCellHeard(other.grids, field));

@@ -376,7 +376,7 @@ void CandidatesWindow::setCounting(CountingRule rule) {
   if (load_) {
     load_->names.recount(rule);
   }
-  patterns_->setCounting(rule, CountNameStrokes(SplitName(ToUtf8(surname_->text())), rule));
+  patterns_->setCounting(rule);
   applySurname();
   showCount();
 }

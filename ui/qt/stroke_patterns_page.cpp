@@ -151,14 +151,12 @@ void StrokePatternsPage::countNames(const NameDictionary& dictionary) {
   model_->reset([&dictionary](StrokePatterns& patterns) { patterns.countNames(dictionary); });
 }
 
-void StrokePatternsPage::setCounting(CountingRule rule, const NameCounts& surname) {
-  rule_ = rule;
-  model_->reset([this, rule, &surname](StrokePatterns& patterns) {
+void StrokePatternsPage::setCounting(CountingRule rule) {
+  model_->reset([this, rule](StrokePatterns& patterns) {
     patterns = StrokePatterns{rule};
     if (dictionary_ != nullptr) {
       patterns.countNames(*dictionary_);
     }
-    patterns.setSurname(surname);
     patterns.setFilter({length_->currentIndex(), ToUtf8(containing_->text())});
   });
 }
@@ -186,7 +184,7 @@ void StrokePatternsPage::showPattern() {
     captions_.at(k)->setAccessibleName(heard);
     list.setAccessibleName(heard);
     for (const NameCharacter* character :
-         use_.ordered(NameCharactersWithCount(strokes, rule_), k)) {
+         use_.ordered(NameCharactersWithCount(strokes, patterns_.rule()), k)) {
       auto* item = new QListWidgetItem(ToQString(CharacterItem(*character)), &list);
       item->setData(Qt::UserRole, ToQString(character->character));
     }

@@ -39,8 +39,8 @@ class StrokePatternsPage final : public QWidget {
   void setSurname(const NameCounts& surname);
   void countNames(const NameDictionary& dictionary);
   // Makes the patterns again for the characters' counts under `rule`, with the dictionary's
-  // names counted by it, and reads them with the surname.
-  void setCounting(CountingRule rule, const NameCounts& surname);
+  // names counted by it; none is listed until the surname is set again.
+  void setCounting(CountingRule rule);
 
   [[nodiscard]] QTableView* table() const { return table_; }
   [[nodiscard]] QListWidget* position(std::size_t k) const { return positions_.at(k); }
@@ -57,7 +57,6 @@ class StrokePatternsPage final : public QWidget {
 
   Keep keep_;
   Appraise appraise_;
-  CountingRule rule_;
   StrokePatterns patterns_;
   CharacterUse use_;
   const NameDictionary* dictionary_ = nullptr;
