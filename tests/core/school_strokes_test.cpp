@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/characters.h"
+#include "core/name_characters.h"
 #include "core/name_reading.h"
 
 namespace quendrel {
@@ -47,6 +49,23 @@ TEST(CountingSchools, CountEachCharacterAsTheSchoolDoes) {
   const NameChars numerals{"四", "十", "八"};
   EXPECT_EQ(CountNameStrokes(numerals, {CountingSchool::Kangxi, true}).strokes,
             (NameStrokes{4, 10, 8}));
+}
+
+// Each row as the lookup needs it: in code-point order, once, a name kanji, a traditional count
+// exactly where there is another form, and every count within what a kanji has.
+TEST(CountingSchools, HoldEachNameKanjiOnceInOrder) {
+  constexpr int kMostStrokes = 40;
+  char32_t previous = 0;
+  for (const SchoolEntry& entry : SchoolTable()) {
+    const std::string kanji = ToUtf8(std::u32string{entry.kanji});
+    EXPECT_LT(previous, entry.kanji) << kanji;
+    previous = entry.kanji;
+    EXPECT_TRUE(IsNameCharacter(kanji)) << kanji;
+    EXPECT_EQ(entry.traditionalStrokes != 0, entry.traditional != entry.kanji) << kanji;
+    EXPECT_LE(entry.traditionalStrokes, kMostStrokes) << kanji;
+    EXPECT_TRUE(entry.kangxiStrokes > 0 && entry.kangxiStrokes <= kMostStrokes) << kanji;
+  }
+  EXPECT_EQ(SchoolTable().size(), 941U);
 }
 
 TEST(CountingSchools, GiveEachSchoolsFiveNumbers) {

@@ -58,6 +58,16 @@ TEST(StrokePatterns, RanksByScoreThenJinkakuThenLengthThenCounts) {
   }
   EXPECT_EQ(For("佐藤")[0].grids, (GridValues{25, 23, 6, 8, 31}));
   EXPECT_EQ(For("鬱鷹")[3].grids, (GridValues{53, 31, 9, 31, 62}));
+
+  // Under another rule the counts are those it gives, the surname's and a typed character's: 佐藤
+  // 7·21 as the Kangxi dictionary counts 藤, and 四 as 4 with the numerals at their values.
+  constexpr CountingRule kKangxi{CountingSchool::Kangxi, true};
+  StrokePatterns kangxi{kKangxi};
+  kangxi.setSurname(CountNameStrokes(SplitName("佐藤"), kKangxi));
+  kangxi.setFilter({1, "四"});
+  ASSERT_EQ(kangxi.size(), 1U);
+  EXPECT_EQ(kangxi[0].strokes, (NameStrokes{4, 0, 0}));
+  EXPECT_EQ(kangxi[0].grids, (GridValues{28, 25, 4, 7, 32}));
 }
 
 // 26 counts have characters (1 to 25 and 29), so 26 + 26² + 26³ patterns. Those holding a 1:

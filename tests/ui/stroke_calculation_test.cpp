@@ -139,5 +139,31 @@ TEST(StrokeCalculation, GivesTheSameResultWhenRunTwice) {
   EXPECT_EQ(VisibleElements(window, ElementKind::Line), lines);
 }
 
+// A new way of counting counts again what is shown and appraises again what was appraised; before
+// any count it only changes the next.
+TEST(StrokeCalculation, CountsAgainWhatIsShownByANewRule) {
+  constexpr CountingRule kKangxi{CountingSchool::Kangxi, false};
+  MainWindowModel window;
+  window.setText(Text1, "佐藤");
+  window.setText(Text2, "陽葵");
+  SetCounting(window, kKangxi);
+  EXPECT_EQ(window.text(Text4), "");
+  EXPECT_EQ(window.text(Label14), DefinitionOf(Label14).text);
+  Command1_Click(window);
+  EXPECT_EQ(window.text(Label8), "60");
+
+  SetCounting(window, {});
+  EXPECT_EQ(window.text(Text4), "18");
+  EXPECT_EQ(window.text(Label8), "49");
+  EXPECT_EQ(window.text(Label14), "") << "no appraisal was shown, so none is made";
+
+  Command2_Click(window);
+  const std::string work = window.text(Label16);  // 仕事, by 外格: 19, then 22
+  SetCounting(window, kKangxi);
+  EXPECT_EQ(window.text(Label8), "60");
+  EXPECT_FALSE(window.text(Label16).empty());
+  EXPECT_NE(window.text(Label16), work);
+}
+
 }  // namespace
 }  // namespace quendrel

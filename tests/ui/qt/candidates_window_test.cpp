@@ -142,6 +142,8 @@ TEST_F(CandidatesWindowTest, CarriesARowToTheMainWindowWhichReadsItAlike) {
   window_.schoolAction(2)->trigger();
   EXPECT_EQ(candidates.school()->currentText(), QStringLiteral("康熙字典"));
   EXPECT_EQ(candidates.windowTitle(), QStringLiteral("名前の候補（康熙字典で数えた画数）"));
+  const QString title = ToQString(DefinitionOf(Label15).text);
+  EXPECT_EQ(window_.windowTitle(), title + QStringLiteral("（康熙字典で数えた画数）"));
   QTableView& table = *candidates.table();
   table.setFocus();
   int row = 0;
@@ -165,6 +167,7 @@ TEST_F(CandidatesWindowTest, CarriesARowToTheMainWindowWhichReadsItAlike) {
   }
   candidates.school()->setCurrentIndex(0);
   EXPECT_TRUE(window_.schoolAction(0)->isChecked());
+  EXPECT_EQ(window_.windowTitle(), title);  // the default, as the window always was
   EXPECT_EQ(window_.model().text(Text6), "13");
 }
 
@@ -197,6 +200,20 @@ TEST_F(CandidatesWindowTest, KeepsNamesFromEachPageAndReadsThemAsTheMainWindowDo
   auto* surname = candidates.findChild<QLineEdit*>(QStringLiteral("姓"));
   surname->clear();
   test::TypeText(surname, QStringLiteral("鈴木"));
+  // Counted as the Kangxi dictionary counts, numerals at their values, in both windows: the kept
+  // names below read as the main window reads them, and 画数から lists, within its filter, the
+  // characters that count so.
+  patterns.findChild<QComboBox*>()->setCurrentIndex(2);  // 2文字
+  candidates.school()->setCurrentIndex(2);
+  candidates.findChild<QCheckBox*>(QStringLiteral("漢数字を数の値で数える"))->click();
+  EXPECT_TRUE(window_.schoolAction(2)->isChecked());
+  patterns.table()->selectRow(0);
+  const QString counts = patterns.table()->currentIndex().siblingAtColumn(1).data().toString();
+  ASSERT_EQ(counts.count(u'・'), 1) << counts.toStdString();
+  const std::string first = ToUtf8(patterns.position(0)->item(0)->data(Qt::UserRole).toString());
+  EXPECT_EQ(CountNameStrokes({first, "", ""}, {CountingSchool::Kangxi, true}).strokes[0],
+            counts.section(u'・', 0, 0).toInt())
+      << first;
 
   const Shortlist& list = shortlist.list();
   ASSERT_EQ(list.size(), 3U);
