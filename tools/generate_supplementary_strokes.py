@@ -8,19 +8,25 @@ kanji, from the data that Debian ships:
   KANJIDIC2 (package kanjidic-xml): the first stroke count of every kanji it holds, its grades
     (1 to 6 and 8 are the jōyō kanji, 9 and 10 the jinmeiyō kanji) and its readings;
   Unihan (package unicode-data): kTotalStrokes, its first value, for the ideographs KANJIDIC2 lacks;
-    kRSUnicode, its first value, each ideograph's radical and the strokes beyond it; and, from
-    Unihan_OtherMappings.txt, kJinmeiyoKanji's pairs of a kanji and its other form.
+    kRSUnicode, its first value, each ideograph's radical and the strokes beyond it; from
+    Unihan_OtherMappings.txt, kJinmeiyoKanji's pairs of a kanji and its other form;
+  Mozc (Debian's mozc source package, apt-get source mozc): the old forms (旧字体) that its
+    src/data/single_kanji/variant_rule.txt gives.
 
-The traditional form (旧字体) of a name kanji is the other form that kJinmeiyoKanji pairs it with:
-of a jōyō kanji, the one that is not jōyō (広 廣, 国 國); of two jinmeiyō kanji, the compatibility
-ideograph (祐 U+FA4F). Under 旧字体 a kanji counts as its traditional form; under 康熙字典 as that
+The traditional form (旧字体) of a name kanji is the old form that Mozc gives it (辺 邊, 沢 澤),
+where it gives one; else the other form that kJinmeiyoKanji pairs it with: of a jōyō kanji, the
+one that is not jōyō (広 廣, 国 國); of two jinmeiyō kanji, the compatibility ideograph (祐 U+FA4F).
+Mozc's form is not taken where it gives several (弁 辨 辯 瓣), nor where it has fewer strokes than
+the kanji (煙 烟, 線 綫: a variant that the Kangxi dictionary gives beside the kanji itself). The table marks the forms that
+come from Mozc; without Mozc's source, --check takes those from the committed table and so checks
+every count, but not the forms themselves. Under 旧字体 a kanji counts as its traditional form; under 康熙字典 as that
 form too, with the radicals in KANGXI_RADICALS counted as the characters they stand for: the
 radical's own count and kRSUnicode's strokes beyond it (花 艸 6 + 4 = 10, 陽 阜 8 + 9 = 17).
 Other radicals are not expanded. Where a form's strokes beyond its radical are fewer than its
 written shape shows (泰 水 4 + 5 = 9, 求 水 4 + 2 = 6), the Kangxi dictionary's count is taken.
 
   generate_supplementary_strokes.py [--kanjidic2 FILE] [--unihan FILE] [--unihan-other FILE]
-      STROKES NAME_KANJI SCHOOLS
+      --mozc SOURCE STROKES NAME_KANJI SCHOOLS
   generate_supplementary_strokes.py [...] --check STROKES NAME_KANJI SCHOOLS
 
 --check regenerates both tables and compares them with the committed files: byte for byte when the
@@ -41,6 +47,8 @@ import xml.etree.ElementTree as ElementTree
 KANJIDIC2 = "/usr/share/edict/kanjidic2.xml.gz"
 UNIHAN = "/usr/share/unicode/Unihan_IRGSources.txt.bz2"
 UNIHAN_OTHER = "/usr/share/unicode/Unihan_OtherMappings.txt.bz2"
+MOZC_VARIANTS = "src/data/single_kanji/variant_rule.txt"
+OLD_FORM = "旧字体"  # the heading of the old forms' sections in Mozc's variant rules
 JOYO_GRADES = {"1", "2", "3", "4", "5", "6", "8"}
 # The radicals counted as the characters they stand for under 康熙字典, by Kangxi radical number:
 # the count of the full character, whatever shape the radical takes in a kanji.
@@ -76,6 +84,7 @@ VERSIONS = re.compile(r"^// Versions: (.*)$", re.MULTILINE)
 ENTRY = re.compile(r"\{U'(.+?)', (\d+)\}")
 NAME_KANJI = re.compile(r"\{U'(.)', (\"[^\"]*\", \"[^\"]*\", \"[^\"]*\")\}")
 SCHOOL_ENTRY = re.compile(r"\{U'(.)', U'(.)', (\d+), (\d+)\}")
+MOZC_ENTRY = re.compile(r"\{U'(.)', U'(.)', \d+, \d+\},  // Mozc")
 READING_SEPARATOR = "・"
 KATAKANA_TO_HIRAGANA = {code: code - (ord("ァ") - ord("ぁ")) for code in range(ord("ァ"), ord("ヶ") + 1)}
 UNICODE_VERSION = re.compile(r"^# Unicode [Vv]ersion:? (\S+)")
@@ -156,6 +165,49 @@ def read_jinmeiyo_pairs(path):
     if not pairs:
         sys.exit(f"{path}: no kJinmeiyoKanji pairs; has Unihan changed its form?")
     return pairs
+
+
+def mozc_version(root):
+    changelog = root + "/debian/changelog"
+    with open(changelog, encoding="utf-8") as stream:
+        match = re.match(r"mozc \((\S+)\)", stream.readline())
+    if not match:
+        sys.exit(f"{changelog}: its first line names no version of mozc")
+    return match.group(1)
+
+
+def mozc_old_forms(lines):
+    """The old form of each kanji in Mozc's variant rules (sections of "variant<TAB>kanji" lines
+    under a heading, ended by a blank line), where it gives one, whatever its count."""
+    section, forms = None, {}
+    for line in lines:
+        line = line.rstrip("\n")
+        if not line:
+            section = None
+        elif not line.startswith("#") and "\t" not in line:
+            section = line
+        elif section == OLD_FORM and not line.startswith("#"):
+            old, kanji = line.split("\t")
+            forms.setdefault(unicodedata.normalize("NFC", kanji), []).append(old)
+    if not forms:
+        sys.exit(f"no {OLD_FORM} section in Mozc's variant rules; has their form changed?")
+    return {kanji: olds[0] for kanji, olds in forms.items() if len(olds) == 1}
+
+
+def read_mozc(root):
+    """Mozc's version, its licence and its old forms."""
+    with open(f"{root}/{MOZC_VARIANTS}", encoding="utf-8") as stream:
+        forms = mozc_old_forms(stream)
+    with open(f"{root}/LICENSE", encoding="utf-8") as stream:
+        licence = stream.read().split("\n---\n")[0].strip("\n").split("\n")
+    return mozc_version(root), licence, forms
+
+
+def committed_mozc(path):
+    """Without Mozc's source, the old forms from it that the committed table marks, which are all
+    that differ from kJinmeiyoKanji's."""
+    with open(path, encoding="utf-8") as stream:
+        return None, [], dict(MOZC_ENTRY.findall(stream.read()))
 
 
 def kanjidic2_credit(kd_header):
@@ -270,8 +322,9 @@ def render_name_kanji(kanjidic2):
     return "\n".join(lines + closing("std::span<const NameKanjiEntry> NameKanji()", "kNameKanji"))
 
 
-def traditional_forms(kanjidic2, pairs):
-    """Each name kanji's traditional form, in normalisation form C, from kJinmeiyoKanji's pairs."""
+def traditional_forms(kanjidic2, pairs, mozc_forms):
+    """Each name kanji's traditional form, in normalisation form C, from Mozc's old forms, else
+    kJinmeiyoKanji's pairs."""
     grades = kanjidic2[4]
     forms = {}
     for a, b in pairs:
@@ -280,19 +333,22 @@ def traditional_forms(kanjidic2, pairs):
         else:
             new, old = (a, b) if nfc_stable(a) else (b, a)
         forms[unicodedata.normalize("NFC", new)] = old
-    return forms
+    counts, name_kanji = kanjidic2[1], {unicodedata.normalize("NFC", k) for k in kanjidic2[2]}
+    return forms | {kanji: old for kanji, old in mozc_forms.items()
+                    if kanji in name_kanji and counts.get(old, 0) >= counts[kanji]}
 
 
-def school_rows(kanjidic2, unihan, pairs):
+def school_rows(kanjidic2, unihan, pairs, mozc_forms):
     """Each name kanji that a traditional school counts otherwise or may: its traditional form (or
     itself), that form's count (0 where it has none), the 康熙字典 count, and the radical and strokes
-    beyond it that gave that count (or "" where the radical is not expanded)."""
+    beyond it that gave that count, after "Mozc; " where the form is Mozc's and not the pair's."""
     kd_counts, name_kanji = kanjidic2[1], kanjidic2[2]
     _, uh_counts, radicals = unihan
     radicals = radicals | RADICAL_CORRECTIONS
     def count(character):
         return CORRECTIONS.get(character) or kd_counts.get(character) or uh_counts[character]
-    traditional = traditional_forms(kanjidic2, pairs)
+    traditional = traditional_forms(kanjidic2, pairs, mozc_forms)
+    paired = traditional_forms(kanjidic2, pairs, {})
     rows = []
     for kanji in sorted({unicodedata.normalize("NFC", k) for k in name_kanji}, key=ord):
         form = traditional.get(kanji, kanji)
@@ -302,22 +358,26 @@ def school_rows(kanjidic2, unihan, pairs):
             continue
         kangxi = KANGXI_RADICALS[int(radical)][1] + int(beyond) if expanded else count(form)
         how = f"{KANGXI_RADICALS[int(radical)][0]} {int(beyond):+d}" if expanded else ""
+        if paired.get(kanji, kanji) != form:
+            how = "; ".join(filter(None, ("Mozc", how)))
         rows.append((kanji, form, count(form) if form != kanji else 0, kangxi, how))
     return rows
 
 
-def render_schools(kanjidic2, unihan, pairs):
+def render_schools(kanjidic2, unihan, pairs, mozc):
     kd_header = kanjidic2[0]
     uh_header = unihan[0]
-    rows = school_rows(kanjidic2, unihan, pairs)
+    mozc_version, mozc_licence, mozc_forms = mozc
+    rows = school_rows(kanjidic2, unihan, pairs, mozc_forms)
     lines = [
         # The table's licence, not this file's. REUSE-IgnoreStart
-        "// SPDX-License-Identifier: CC-BY-SA-4.0 AND Unicode-DFS-2016",
+        "// SPDX-License-Identifier: CC-BY-SA-4.0 AND Unicode-DFS-2016 AND BSD-3-Clause",
         # REUSE-IgnoreEnd
         "// Generated by tools/generate_supplementary_strokes.py; regenerate it rather than edit it.",
         "//",
         "// How the traditional schools count the kanji allowed in a given name, in code-point order:",
-        "// each kanji with its traditional form (itself where kJinmeiyoKanji pairs it with none),",
+        "// each kanji with its traditional form (Mozc's old form where the comment says Mozc, else",
+        "// the form kJinmeiyoKanji pairs it with, else itself),",
         "// that form's count under 旧字体 (0 where it has none: it counts as written), and its count",
         "// under 康熙字典, the traditional form with the radicals "
         + "".join(name for name, _ in KANGXI_RADICALS.values()),
@@ -333,7 +393,13 @@ def render_schools(kanjidic2, unihan, pairs):
         f"{uh_header.get('date', '')},",
         "//   as Debian's unicode-data ships them. Copyright Unicode, Inc., under the Unicode License",
         "//   Agreement - Data Files and Software (https://www.unicode.org/copyright.html).",
-        f"// Versions: KANJIDIC2 {kd_header['database_version']}, Unicode {uh_header['version']}",
+        "// src/data/single_kanji/variant_rule.txt of Debian's mozc source package,",
+        f"//   mozc {mozc_version}, under Mozc's licence:",
+        "//",
+        *(f"// {line}".rstrip() for line in mozc_licence),
+        "//",
+        f"// Versions: KANJIDIC2 {kd_header['database_version']}, Unicode {uh_header['version']}"
+        + (f", mozc {mozc_version}" if mozc_version else ""),
         *opening("core/school_strokes.h", "SchoolEntry kSchoolEntries"),
     ]
     lines += [
@@ -411,6 +477,7 @@ def main():
     parser.add_argument("--kanjidic2", default=KANJIDIC2)
     parser.add_argument("--unihan", default=UNIHAN)
     parser.add_argument("--unihan-other", default=UNIHAN_OTHER)
+    parser.add_argument("--mozc", help="the unpacked source of Debian's mozc")
     parser.add_argument("--check", action="store_true")
     parser.add_argument("strokes")
     parser.add_argument("name_kanji")
@@ -420,7 +487,11 @@ def main():
     unihan = read_unihan(arguments.unihan)
     strokes = render(kanjidic2, unihan)
     name_kanji = render_name_kanji(kanjidic2)
-    schools = render_schools(kanjidic2, unihan, read_jinmeiyo_pairs(arguments.unihan_other))
+    if not (arguments.mozc or arguments.check):
+        parser.error("--mozc is needed to write the tables")
+    mozc = (read_mozc(arguments.mozc) if arguments.mozc
+            else committed_mozc(arguments.schools))
+    schools = render_schools(kanjidic2, unihan, read_jinmeiyo_pairs(arguments.unihan_other), mozc)
     if arguments.check:
         check(arguments.strokes, strokes, kanjidic2[2])
         check_name_kanji(arguments.name_kanji, name_kanji)

@@ -61,22 +61,30 @@ def kanjidic2(counts, grades):
 
 class SchoolStrokesTest(unittest.TestCase):
     GRADES = {"広": "2", "廣": "9", "祐": "9", "\uFA4F": "9", "花": "1", "王": "1", "珠": "9",
-              "国": "2", "國": "9", "木": "1", "泰": "8", "猫": "8"}
+              "国": "2", "國": "9", "木": "1", "泰": "8", "猫": "8", "辺": "4", "駆": "8",
+              "駈": "9", "煙": "8"}
     COUNTS = {"広": 5, "廣": 15, "祐": 9, "\uFA4F": 10, "花": 7, "王": 4, "珠": 10, "国": 8,
-              "國": 11, "木": 4, "泰": 10, "猫": 11}
+              "國": 11, "木": 4, "泰": 10, "猫": 11, "辺": 5, "邊": 19, "駆": 14, "駈": 15,
+              "驅": 21, "煙": 13, "烟": 10}
     RADICALS = {"広": "53.2", "廣": "53.12", "祐": "113.5", "\uFA4F": "113.5", "花": "140.4",
                 "王": "96.-1", "珠": "96.6", "国": "31.5", "國": "31.8", "木": "75.0",
-                "泰": "85.5", "猫": "94.8"}
+                "泰": "85.5", "猫": "94.8", "辺": "162.2", "邊": "162.15", "駆": "187.4",
+                "驅": "187.11", "駈": "187.5", "煙": "86.9"}
+    # Mozc's variant rules: an old form for 辺 and 駆, several for 弁, and another kind of variant.
+    MOZC_RULES = ["# Format:\n", "旧字体\n", "# Kyuu Jitai\n", "邊\t辺\n", "驅\t駆\n",
+                  "辨\t弁\n", "辯\t弁\n", "烟\t煙\n", "\n", "異体字\n", "髙\t高\n"]
 
-    def test_takes_the_form_that_is_not_joyo_or_else_the_compatibility_ideograph(self):
-        pairs = [("廣", "広"), ("国", "國"), ("祐", "\uFA4F")]
-        forms = strokes.traditional_forms(kanjidic2(self.COUNTS, self.GRADES), pairs)
-        self.assertEqual(forms, {"広": "廣", "国": "國", "祐": "\uFA4F"})
+    def test_takes_mozcs_only_old_form_else_the_pairs_form_not_joyo_or_compatibility(self):
+        mozc = strokes.mozc_old_forms(self.MOZC_RULES)
+        self.assertEqual(mozc, {"辺": "邊", "駆": "驅", "煙": "烟"})
+        pairs = [("廣", "広"), ("国", "國"), ("祐", "\uFA4F"), ("駆", "駈")]
+        forms = strokes.traditional_forms(kanjidic2(self.COUNTS, self.GRADES), pairs, mozc)
+        self.assertEqual(forms, {"広": "廣", "国": "國", "祐": "\uFA4F", "辺": "邊", "駆": "驅"})
 
     def test_counts_each_kanji_as_each_school_does(self):
         pairs = [("廣", "広"), ("國", "国"), ("\uFA4F", "祐")]
         rows = strokes.school_rows(kanjidic2(self.COUNTS, self.GRADES),
-                                   ({}, {}, self.RADICALS), pairs)
+                                   ({}, {}, self.RADICALS), pairs, {"辺": "邊"})
         self.assertEqual(rows, [
             ("国", "國", 11, 11, ""),       # 囗 is not expanded
             ("広", "廣", 15, 15, ""),
@@ -86,6 +94,7 @@ class SchoolStrokesTest(unittest.TestCase):
             ("珠", "珠", 0, 11, "玉 +6"),
             ("祐", "\uFA4F", 10, 10, "示 +5"),
             ("花", "花", 0, 10, "艸 +4"),
+            ("辺", "邊", 19, 22, "Mozc; 辵 +15"),
         ])                                  # 木: neither a traditional form nor an expanded radical
 
 
