@@ -17,13 +17,15 @@ The traditional form (旧字体) of a name kanji is the old form that Mozc gives
 where it gives one; else the other form that kJinmeiyoKanji pairs it with: of a jōyō kanji, the
 one that is not jōyō (広 廣, 国 國); of two jinmeiyō kanji, the compatibility ideograph (祐 U+FA4F).
 Mozc's form is not taken where it gives several (弁 辨 辯 瓣), nor where it has fewer strokes than
-the kanji (煙 烟, 線 綫: a variant that the Kangxi dictionary gives beside the kanji itself). The table marks the forms that
-come from Mozc; without Mozc's source, --check takes those from the committed table and so checks
-every count, but not the forms themselves. Under 旧字体 a kanji counts as its traditional form; under 康熙字典 as that
-form too, with the radicals in KANGXI_RADICALS counted as the characters they stand for: the
-radical's own count and kRSUnicode's strokes beyond it (花 艸 6 + 4 = 10, 陽 阜 8 + 9 = 17).
-Other radicals are not expanded. Where a form's strokes beyond its radical are fewer than its
-written shape shows (泰 水 4 + 5 = 9, 求 水 4 + 2 = 6), the Kangxi dictionary's count is taken.
+the kanji (煙 烟, 線 綫: a variant that the Kangxi dictionary gives beside the kanji itself). The
+table marks the forms that come from Mozc; without Mozc's source, --check takes those from the
+committed table and so checks every count, but not the forms themselves.
+
+Under 旧字体 a kanji counts as its traditional form; under 康熙字典 as that form too, with the
+radicals in KANGXI_RADICALS counted as the characters they stand for: the radical's own count and
+kRSUnicode's strokes beyond it (花 艸 6 + 4 = 10, 陽 阜 8 + 9 = 17). Other radicals are not expanded.
+Where a form's strokes beyond its radical are fewer than its written shape shows (泰 水 4 + 5 = 9,
+求 水 4 + 2 = 6), the Kangxi dictionary's count is taken.
 
   generate_supplementary_strokes.py [--kanjidic2 FILE] [--unihan FILE] [--unihan-other FILE]
       --mozc SOURCE STROKES NAME_KANJI SCHOOLS
@@ -39,10 +41,13 @@ Python's standard library only.
 import argparse
 import bz2
 import gzip
+import pathlib
 import re
 import sys
 import unicodedata
 import xml.etree.ElementTree as ElementTree
+
+from generate_name_familiarity import read_version
 
 KANJIDIC2 = "/usr/share/edict/kanjidic2.xml.gz"
 UNIHAN = "/usr/share/unicode/Unihan_IRGSources.txt.bz2"
@@ -167,15 +172,6 @@ def read_jinmeiyo_pairs(path):
     return pairs
 
 
-def mozc_version(root):
-    changelog = root + "/debian/changelog"
-    with open(changelog, encoding="utf-8") as stream:
-        match = re.match(r"mozc \((\S+)\)", stream.readline())
-    if not match:
-        sys.exit(f"{changelog}: its first line names no version of mozc")
-    return match.group(1)
-
-
 def mozc_old_forms(lines):
     """The old form of each kanji in Mozc's variant rules (sections of "variant<TAB>kanji" lines
     under a heading, ended by a blank line), where it gives one, whatever its count."""
@@ -200,7 +196,7 @@ def read_mozc(root):
         forms = mozc_old_forms(stream)
     with open(f"{root}/LICENSE", encoding="utf-8") as stream:
         licence = stream.read().split("\n---\n")[0].strip("\n").split("\n")
-    return mozc_version(root), licence, forms
+    return read_version(pathlib.Path(root)), licence, forms
 
 
 def committed_mozc(path):
